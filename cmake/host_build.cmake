@@ -1,0 +1,52 @@
+# Host build: the portable core under AddressSanitizer and UBSan, its unit tests, and the host tools
+# that generate the programs' artwork and templates.
+option(SANITIZE "Build the portable core and unit tests with ASan and UBSan" ON)
+if(SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+add_library(common_core STATIC ${COMMON_CORE_SOURCES})
+target_compile_options(common_core PRIVATE ${PROJECT_WARNINGS})
+add_library(launcher_core STATIC ${LAUNCHER_CORE_SOURCES})
+target_compile_options(launcher_core PRIVATE ${PROJECT_WARNINGS})
+target_link_libraries(launcher_core PUBLIC common_core)
+if(UNINSTALLER_CORE_SOURCES)
+  add_library(uninstaller_core STATIC ${UNINSTALLER_CORE_SOURCES})
+  target_compile_options(uninstaller_core PRIVATE ${PROJECT_WARNINGS})
+  target_link_libraries(uninstaller_core PUBLIC common_core)
+else()
+  add_library(uninstaller_core INTERFACE)
+endif()
+
+# Generated resources the Windows build embeds.
+set(GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+file(MAKE_DIRECTORY ${GENERATED_DIR})
+foreach(tool artwork pif)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/tools/${tool}/CMakeLists.txt)
+    add_subdirectory(tools/${tool})
+  endif()
+endforeach()
+
+find_package(GTest REQUIRED)
+file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(unit_tests ${UNIT_TEST_SOURCES})
+target_compile_options(unit_tests PRIVATE ${PROJECT_WARNINGS})
+target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(unit_tests PRIVATE launcher_core uninstaller_core common_core GTest::gtest_main)
+if(TARGET artwork_lib)
+  target_link_libraries(unit_tests PRIVATE artwork_lib)
+endif()
+if(TARGET pif_lib)
+  target_link_libraries(unit_tests PRIVATE pif_lib)
+endif()
+include(GoogleTest)
+gtest_discover_tests(unit_tests TEST_PREFIX "unit." PROPERTIES LABELS unit)
+
+if(TARGET artwork_gen)
+  set(ARTWORK_FILES ${GENERATED_DIR}/picture.bmp ${GENERATED_DIR}/progress.bmp
+                    ${GENERATED_DIR}/launcher.ico ${GENERATED_DIR}/uninstaller.ico)
+  add_custom_command(OUTPUT ${ARTWORK_FILES} COMMAND artwork_gen ${GENERATED_DIR}
+                     DEPENDS artwork_gen COMMENT "Drawing the title's artwork")
+  add_custom_target(artwork ALL DEPENDS ${ARTWORK_FILES})
+endif()

@@ -1,0 +1,79 @@
+// Choosing the launcher's language block: from the Windows language setting or by name.
+#include "language_choice.h"
+
+#include "../../common/text.h"
+
+#include <cstring>
+
+namespace {
+struct CodeToId {
+    const char *code;
+    unsigned id;
+};
+// Tested in this order; the first equal code wins.
+const CodeToId kCodes[] = {{"EN", 1033}, {"DA", 6},  {"NL", 19},   {"FR", 12},  {"FI", 11},
+                           {"DE", 7},    {"IT", 16}, {"PT", 2070}, {"ES", 10},  {"SV", 29},
+                           {"KO", 18},   {"PL", 21}, {"RU", 25},   {"HE", 1037}};
+
+struct IdToBase {
+    unsigned id, base;
+};
+const IdToBase kBases[] = {{1033, 160}, {7, 320},     {12, 480},  {16, 640},    {1034, 800},
+                           {19, 960},   {2057, 1120}, {10, 1280}, {2070, 1340}, {29, 1400}};
+
+const unsigned kNameCandidates[] = {160, 320, 480, 640, 800, 960, 1120, 1280};
+} // namespace
+
+unsigned LanguageIdFromSetting(const char *sLanguage) {
+    char code[3] = {0, 0, 0};
+    for (int i = 0; i < 2 && sLanguage[i] != '\0'; ++i) {
+        char c = sLanguage[i];
+        code[i] = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    }
+    for (const CodeToId &entry : kCodes)
+        if (std::strcmp(code, entry.code) == 0)
+            return entry.id;
+    return 1033;
+}
+
+unsigned BaseForLanguageId(unsigned languageId) {
+    for (const IdToBase &entry : kBases)
+        if (entry.id == languageId)
+            return entry.base;
+    return 0;
+}
+
+unsigned LanguageBaseByLocale(const StringTable &strings, const char *sLanguage) {
+    char setting[6];
+    CopyText(setting, sizeof setting, sLanguage); // the profile read keeps 5 characters
+    unsigned base = BaseForLanguageId(LanguageIdFromSetting(setting));
+    if (base != 0) {
+        char name[32];
+        if (LoadFrom(strings, base + 1, name, sizeof name) == 0)
+            base = 0;
+    }
+    return base;
+}
+
+unsigned LanguageBaseByName(const StringTable &strings) {
+    char wanted[32], name[32];
+    LoadFrom(strings, 1, wanted, sizeof wanted);
+    for (unsigned base : kNameCandidates) {
+        LoadFrom(strings, base + 1, name, sizeof name);
+        bool equal = base <= 480 ? std::strcmp(name, wanted) == 0 : EqualIgnoringCase(name, wanted);
+        if (equal)
+            return base;
+    }
+    return 160;
+}
+
+unsigned ChooseLanguageBase(const StringTable &strings, const char *sLanguage) {
+    char mode[32];
+    LoadFrom(strings, 2, mode, sizeof mode);
+    unsigned base = 0;
+    if (EqualIgnoringCase(mode, "Local"))
+        base = LanguageBaseByLocale(strings, sLanguage);
+    if (base == 0)
+        base = LanguageBaseByName(strings);
+    return base;
+}

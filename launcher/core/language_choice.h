@@ -1,0 +1,19 @@
+// Choosing the launcher's language block: from the Windows language setting or by name.
+#pragma once
+#include "../../common/string_table.h"
+
+// The two-letter code of an sLanguage value ("deu" -> "DE") turned into a language identifier.
+unsigned LanguageIdFromSetting(const char *sLanguage);
+
+// The block base for a language identifier (0 when the launcher has no base for it).
+unsigned BaseForLanguageId(unsigned languageId);
+
+// Base from the Windows language setting; 0 when the build lacks that block.
+unsigned LanguageBaseByLocale(const StringTable &strings, const char *sLanguage);
+
+// Base whose block name equals fixed string 1; 160 when none does.
+unsigned LanguageBaseByName(const StringTable &strings);
+
+// The whole choice: the locale when fixed string 2 reads "Local", else (or when that gave 0) by
+// name.
+unsigned ChooseLanguageBase(const StringTable &strings, const char *sLanguage);

@@ -1,0 +1,12 @@
+// The launcher's main window class "TWL_AUTORUN" and the modal run of the main dialog.
+#pragma once
+#include <windows.h>
+
+#define LAUNCHER_CLASS "TWL_AUTORUN"
+#define PLAYER_CLASS "TWL_ORB"
+
+ATOM RegisterLauncherClass(HINSTANCE instance);
+LRESULT CALLBACK LauncherClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Registers the class and runs dialog 101; 0 without showing anything when registration fails.
+INT_PTR RunMainDialog(HINSTANCE instance);

@@ -1,0 +1,5 @@
+// The About box: the launcher's icon, version line and notices.
+#pragma once
+#include <windows.h>
+
+INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

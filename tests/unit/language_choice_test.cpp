@@ -1,0 +1,87 @@
+// Choosing the language block from the Windows setting and by name, over a fake string table.
+#include <gtest/gtest.h>
+
+#include "common/text.h"
+#include "launcher/core/language_choice.h"
+
+#include <map>
+#include <string>
+
+namespace {
+using Table = std::map<unsigned, std::string>;
+
+int LoadFake(const void *context, unsigned id, char *dst, int capacity) {
+    const Table &table = *static_cast<const Table *>(context);
+    auto it = table.find(id);
+    if (it == table.end())
+        return 0;
+    return int(CopyText(dst, size_t(capacity), it->second.c_str()));
+}
+
+// This build: one English block at 160.
+Table ThisBuild() {
+    return Table{{1, "English"}, {161, "English"}, {162, "Brindlemoor"}};
+}
+
+unsigned Choose(const Table &table, const char *setting) {
+    StringTable strings = {LoadFake, &table};
+    return ChooseLanguageBase(strings, setting);
+}
+} // namespace
+
+TEST(LanguageIdFromSetting, EveryRowOfTheCodeTable) {
+    const struct {
+        const char *setting;
+        unsigned id;
+    } rows[] = {{"ENU", 1033}, {"dan", 6},  {"NLD", 19},   {"fra", 12},   {"FIN", 11},
+                {"deu", 7},    {"ITA", 16}, {"PTG", 2070}, {"ESN", 10},   {"SVE", 29},
+                {"KOR", 18},   {"PLK", 21}, {"RUS", 25},   {"HEB", 1037}, {"ENG", 1033},
+                {"XX", 1033},  {"", 1033},  {"e", 1033}};
+    for (const auto &row : rows)
+        EXPECT_EQ(row.id, LanguageIdFromSetting(row.setting)) << row.setting;
+}
+
+TEST(BaseForLanguageId, KnownAndUnknownIdentifiers) {
+    EXPECT_EQ(160u, BaseForLanguageId(1033));
+    EXPECT_EQ(320u, BaseForLanguageId(7));
+    EXPECT_EQ(480u, BaseForLanguageId(12));
+    EXPECT_EQ(640u, BaseForLanguageId(16));
+    EXPECT_EQ(800u, BaseForLanguageId(1034));
+    EXPECT_EQ(960u, BaseForLanguageId(19));
+    EXPECT_EQ(1120u, BaseForLanguageId(2057));
+    EXPECT_EQ(1280u, BaseForLanguageId(10));
+    EXPECT_EQ(1340u, BaseForLanguageId(2070));
+    EXPECT_EQ(1400u, BaseForLanguageId(29));
+    for (unsigned other : {6u, 11u, 18u, 21u, 25u, 1037u})
+        EXPECT_EQ(0u, BaseForLanguageId(other)) << other;
+}
+
+TEST(ChooseLanguageBase, ByNameUnlessStringTwoSaysLocal) {
+    Table table = ThisBuild();
+    EXPECT_EQ(160u, Choose(table, "deu")); // no string 2: by name
+    table[2] = "LOCAL";
+    EXPECT_EQ(160u, Choose(table, "ENU"));
+    EXPECT_EQ(160u, Choose(table, "deu")); // no block at 320 in this build: by name
+    EXPECT_EQ(160u, Choose(table, "ESN")); // 1280, absent: by name
+    EXPECT_EQ(160u, Choose(table, "ENG"));
+
+    table[321] = "Deutsch";
+    EXPECT_EQ(320u, Choose(table, "deu"));
+    table[2] = "Remote";
+    EXPECT_EQ(160u, Choose(table, "deu")); // the setting is only read for "Local"
+}
+
+TEST(LanguageBaseByName, CaseRulesDifferByBlock) {
+    Table table = ThisBuild();
+    table[1] = "ENGLISH"; // differs from 161 only in case: exact test at 160 fails
+    StringTable strings = {LoadFake, &table};
+    EXPECT_EQ(160u, LanguageBaseByName(strings)); // nothing equal: the last resort is 160 too
+    table[641] = "english";
+    EXPECT_EQ(640u, LanguageBaseByName(strings)); // from 640 on, case is ignored
+    table[481] = "ENGLISH";
+    EXPECT_EQ(480u, LanguageBaseByName(strings)); // earlier candidates win
+    table[1341] = "ENGLISH";
+    table.erase(481);
+    table.erase(641);
+    EXPECT_EQ(160u, LanguageBaseByName(strings)); // 1340 and 1400 are never candidates
+}
