@@ -4,7 +4,6 @@ if(NOT GENERATED_DIR)
   message(FATAL_ERROR "GENERATED_DIR must name the host build's generated resources")
 endif()
 set(DIST_DIR ${CMAKE_SOURCE_DIR}/dist CACHE PATH "Where the built programs and the disc go")
-set(RIG_DIR ${CMAKE_BINARY_DIR}/rig)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 set(PROGRAM_FLAGS -fno-exceptions -fno-rtti)

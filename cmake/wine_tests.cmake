@@ -6,10 +6,23 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 set(RIG ${CMAKE_SOURCE_DIR}/tools/winerig/rig)
-add_test(NAME rig.up COMMAND ${RIG} up ${RIG_DIR} ${DIST_DIR}/disc)
-set_tests_properties(rig.up PROPERTIES FIXTURES_SETUP wine RESOURCE_LOCK wine LABELS rig TIMEOUT 180)
-add_test(NAME rig.down COMMAND ${RIG} down ${RIG_DIR})
-set_tests_properties(rig.down PROPERTIES FIXTURES_CLEANUP wine RESOURCE_LOCK wine LABELS rig)
+
+# A rig is one prepared prefix and X server, shared by the tests that need its machine:
+#   main    1024x768, 24 bits, one wave-out device (every test unless its file name says otherwise)
+#   lowres  600x480, 24 bits, no wave-out device  (tests/<tier>/*_lowres_test.cpp)
+#   8bit    640x480, 8 bits (a palette display)   (tests/<tier>/*_8bit_test.cpp)
+function(add_rig name screen sound)
+  set(dir ${CMAKE_BINARY_DIR}/rig-${name})
+  add_test(NAME rig.${name}.up COMMAND env RIG_NO_SOUND=${sound} ${RIG} up ${dir} ${DIST_DIR}/disc ${screen})
+  set_tests_properties(rig.${name}.up PROPERTIES FIXTURES_SETUP wine-${name} RESOURCE_LOCK wine
+                       LABELS rig TIMEOUT 180)
+  add_test(NAME rig.${name}.down COMMAND ${RIG} down ${dir})
+  set_tests_properties(rig.${name}.down PROPERTIES FIXTURES_CLEANUP wine-${name} RESOURCE_LOCK wine
+                       LABELS rig)
+endfunction()
+add_rig(main 1024x768x24 0)
+add_rig(lowres 600x480x24 1)
+add_rig(8bit 640x480x8 0)
 
 file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 add_library(test_support STATIC ${TEST_SUPPORT_SOURCES})
@@ -17,8 +30,6 @@ target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(test_support PRIVATE ${PROJECT_WARNINGS})
 target_link_libraries(test_support PUBLIC gtest ${SYSTEM_LIBS} ole32)
 
-set(CMAKE_CROSSCOMPILING_EMULATOR ${RIG};run;${RIG_DIR})
-set(WINE_TEST_ENV "BRINDLE_DIST=${DIST_DIR}" "BRINDLE_RIG=${RIG_DIR}" "BRINDLE_SOURCE=${CMAKE_SOURCE_DIR}")
 
 # One test program per file: tests/win32/x_test.cpp -> win32.x, tests/ui/y_test.cpp -> ui.y.
 function(add_wine_tests tier)
@@ -32,9 +43,18 @@ function(add_wine_tests tier)
     target_link_options(${target} PRIVATE -static)
     target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
     target_link_libraries(${target} PRIVATE test_support launcher_lib uninstaller_lib gtest_main)
+    set(rig main)
+    if(name MATCHES "_lowres$")
+      set(rig lowres)
+    elseif(name MATCHES "_8bit$")
+      set(rig 8bit)
+    endif()
+    set(dir ${CMAKE_BINARY_DIR}/rig-${rig})
+    set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${RIG};run;${dir}")
     add_test(NAME ${tier}.${name} COMMAND ${target})
-    set_tests_properties(${tier}.${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine
-                         LABELS ${tier} TIMEOUT 600 ENVIRONMENT "${WINE_TEST_ENV}")
+    set_tests_properties(${tier}.${name} PROPERTIES FIXTURES_REQUIRED wine-${rig} RESOURCE_LOCK wine
+      LABELS ${tier} TIMEOUT 600
+      ENVIRONMENT "BRINDLE_DIST=${DIST_DIR};BRINDLE_RIG=${dir};BRINDLE_SOURCE=${CMAKE_SOURCE_DIR};BRINDLE_BUILD=${CMAKE_BINARY_DIR}")
   endforeach()
 endfunction()
 

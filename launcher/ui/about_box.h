@@ -3,3 +3,6 @@
 #include <windows.h>
 
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Adds the "About ..." entry (command 1) to the main dialog's window menu.
+void AddAboutMenuEntry(HWND mainDialog);

@@ -14,3 +14,6 @@ INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
         return FALSE;
     }
 }
+
+// Not built yet: no entry.
+void AddAboutMenuEntry(HWND) {}
