@@ -58,3 +58,7 @@ foreach(dir ${STANDIN_DIRS})
 endforeach()
 
 include(cmake/wine_tests.cmake)
+add_subdirectory(tools/tour)
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt)
+  add_subdirectory(bench)
+endif()
