@@ -1,0 +1,81 @@
+// The machine test run before Play: processor, mouse, display, sound card and CD-ROM drive.
+#include "requirements.h"
+
+#include <mmsystem.h>
+
+#include "../core/strings.h"
+#include "../resources/resource_ids.h"
+#include "requirements_message.h"
+#include "requirements_rules.h"
+
+BOOL IsProcessorSufficient() {
+    SYSTEM_INFO info = {};
+    GetSystemInfo(&info);
+    return ProcessorSufficient(info.wProcessorArchitecture, info.wProcessorLevel);
+}
+
+BOOL IsMousePresent() {
+    return GetSystemMetrics(SM_MOUSEPRESENT) != 0;
+}
+
+BOOL IsScreenSizeAtLeast(int width, int height) {
+    if (GetSystemMetrics(SM_CXSCREEN) < width)
+        return FALSE;
+    return GetSystemMetrics(SM_CYSCREEN) >= height;
+}
+
+BOOL IsColorDepthAtLeast(DWORD minimumColors) {
+    HDC screen = GetDC(NULL);
+    if (screen == NULL)
+        return FALSE;
+    int planes = GetDeviceCaps(screen, PLANES);
+    int bits = GetDeviceCaps(screen, BITSPIXEL);
+    ReleaseDC(NULL, screen);
+    return ColorDepthMeets(planes, bits, minimumColors);
+}
+
+static WaveDeviceFacts ReadWaveDevice(const void *, unsigned device) {
+    WAVEOUTCAPSA caps = {};
+    WaveDeviceFacts facts = {false, 0, 0};
+    if (waveOutGetDevCapsA(device, &caps, sizeof caps) == MMSYSERR_NOERROR) {
+        facts.capsRead = true;
+        facts.support = caps.dwSupport;
+        facts.formats = caps.dwFormats;
+    }
+    return facts;
+}
+
+BOOL HasWaveOutDevice(DWORD formatMask) {
+    UINT count = waveOutGetNumDevs();
+    WaveDeviceList devices = {ReadWaveDevice, NULL};
+    return ChooseWaveDevice(devices, count, formatMask) >= 0;
+}
+
+BOOL HasCdRomDrive() {
+    char root[4] = "a:\\";
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        root[0] = letter;
+        if (GetDriveTypeA(root) == DRIVE_CDROM)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CheckSystemRequirements(HINSTANCE instance) {
+    RequirementFacts facts = {};
+    facts.processor = IsProcessorSufficient();
+    facts.mouse = IsMousePresent();
+    // The depth is asked only of a screen that is large enough.
+    facts.display = IsScreenSizeAtLeast(640, 480) && IsColorDepthAtLeast(256);
+    facts.sound = HasWaveOutDevice(WAVE_FORMAT_2M08);
+    facts.cdrom = HasCdRomDrive();
+
+    StringTable strings = ModuleStrings(instance);
+    char message[1024];
+    if (!BuildRequirementMessage(facts, strings, LanguageBase(), message, sizeof message))
+        return TRUE;
+    char title[64];
+    LoadFrom(strings, LanguageBase() + LANG_TITLE, title, sizeof title);
+    MessageBoxA(NULL, message, title, MB_OK);
+    return FALSE;
+}

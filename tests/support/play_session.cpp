@@ -1,0 +1,46 @@
+// What the Play, Help and About tests share: an installed title, the recorder double, and
+// waiting for files and windows.
+#include "play_session.h"
+
+#include "tests/support/machine_state.h"
+
+#include <cstdlib>
+
+namespace play_session {
+bool RecordInstalledTitle() {
+    const std::string folder = "C:\\TWL\\BRINDMOR", data = folder + "\\BRINDMOR.QKT";
+    CreateDirectoryA("C:\\TWL", NULL);
+    CreateDirectoryA(folder.c_str(), NULL);
+    return WriteWholeFile(data, "installed data") &&
+           WritePrivateProfileStringA("Brindlemoor", "Install", data.c_str(), IniPath().c_str());
+}
+
+std::string RecorderPath() {
+    const char *build = std::getenv("BRINDLE_BUILD");
+    return WindowsPathOf(std::string(build != NULL ? build : "/build") + "/RECORDER.EXE");
+}
+
+std::string WaitForFileText(const std::string &path, DWORD milliseconds) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        std::string text = ReadWholeFile(path);
+        if (!text.empty() || GetTickCount() - start > milliseconds)
+            return text;
+        Sleep(100);
+    }
+}
+
+bool WaitUntilGone(HWND window, DWORD milliseconds) {
+    DWORD start = GetTickCount();
+    while (IsWindow(window)) {
+        if (GetTickCount() - start > milliseconds)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+HWND WaitForDialog(DWORD processId, const char *caption, DWORD milliseconds) {
+    return WaitForTopWindow("#32770", caption, processId, milliseconds);
+}
+} // namespace play_session

@@ -1,0 +1,195 @@
+// The requirements message, the colour-depth rule, the wave-device choice and the processor rule.
+#include <gtest/gtest.h>
+
+#include "common/text.h"
+#include "launcher/syscheck/requirements_message.h"
+#include "launcher/syscheck/requirements_rules.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+using Table = std::map<unsigned, std::string>;
+
+int LoadFake(const void *context, unsigned id, char *dst, int capacity) {
+    const Table &table = *static_cast<const Table *>(context);
+    auto it = table.find(id);
+    if (it == table.end())
+        return 0;
+    return int(CopyText(dst, size_t(capacity), it->second.c_str()));
+}
+
+Table EnglishBlock() {
+    return Table{
+        {162, "Brindlemoor"},
+        {178, "\"%T\" cannot be played since the following have not been detected:"},
+        {179, "a 80486 or better processor"},
+        {180, "a mouse"},
+        {181, "a video display capable of 640 by 480 with at least 256 colors"},
+        {182, "a sound card"},
+        {183, "a CD_ROM drive"},
+    };
+}
+
+const RequirementFacts kEverything = {true, true, true, true, true};
+
+std::string Build(const Table &table, const RequirementFacts &facts, bool *shown = nullptr,
+                  size_t capacity = 1024) {
+    StringTable strings = {LoadFake, &table};
+    std::vector<char> message(capacity + 1, '#'); // one guard byte behind the capacity
+    bool result = BuildRequirementMessage(facts, strings, 160, message.data(), capacity);
+    if (shown != nullptr)
+        *shown = result;
+    EXPECT_EQ('#', message[capacity]) << "written past the capacity";
+    return std::string(message.data());
+}
+
+const char kHeader[] =
+    "\"Brindlemoor\" cannot be played since the following have not been detected:\r\n";
+} // namespace
+
+TEST(RequirementMessage, MouseAndSoundExactBytes) {
+    RequirementFacts facts = kEverything;
+    facts.mouse = facts.sound = false;
+    bool shown = false;
+    std::string text = Build(EnglishBlock(), facts, &shown);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ("\"Brindlemoor\" cannot be played since the following have not been detected:"
+              "\r\n\r\n    * a mouse\r\n    * a sound card",
+              text);
+}
+
+TEST(RequirementMessage, EverythingMissingInOrderAndNothingMissingNoBox) {
+    bool shown = false;
+    std::string all =
+        Build(EnglishBlock(), RequirementFacts{false, false, false, false, false}, &shown);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(std::string(kHeader) + "\r\n    * a 80486 or better processor" + "\r\n    * a mouse" +
+                  "\r\n    * a video display capable of 640 by 480 with at least 256 colors" +
+                  "\r\n    * a sound card" + "\r\n    * a CD_ROM drive",
+              all);
+
+    RequirementFacts onlyCdrom = kEverything;
+    onlyCdrom.cdrom = false;
+    EXPECT_EQ(std::string(kHeader) + "\r\n    * a CD_ROM drive", Build(EnglishBlock(), onlyCdrom));
+
+    shown = true;
+    EXPECT_EQ("", Build(EnglishBlock(), kEverything, &shown));
+    EXPECT_FALSE(shown);
+}
+
+TEST(RequirementMessage, PlaceholderAndMissingStrings) {
+    Table table = EnglishBlock();
+    table[178] = "Missing:";
+    RequirementFacts facts = kEverything;
+    facts.display = false;
+    EXPECT_EQ(
+        "Missing:\r\n\r\n    * a video display capable of 640 by 480 with at least 256 colors",
+        Build(table, facts));
+
+    table[178] = "%T lacks %T:"; // only the first pair is the title
+    EXPECT_EQ("Brindlemoor lacks %T:\r\n\r\n    * a video display capable of 640 by 480 with at "
+              "least 256 colors",
+              Build(table, facts));
+
+    table.erase(181); // an absent item string leaves its line empty
+    table.erase(178);
+    EXPECT_EQ("\r\n\r\n    * ", Build(table, facts));
+}
+
+TEST(RequirementMessage, NeverRunsPastItsBuffer) {
+    Table table = EnglishBlock();
+    table[178] = std::string(1500, 'h');
+    RequirementFacts none = {false, false, false, false, false};
+    std::string full = Build(table, none, nullptr, 1024);
+    EXPECT_EQ(1023u, full.size());
+    EXPECT_EQ(std::string(1023, 'h'), full);
+
+    // Room for the header and part of the items only: they are cut, never overrun.
+    std::string small = Build(EnglishBlock(), none, nullptr, 100);
+    EXPECT_EQ(99u, small.size());
+    EXPECT_EQ(0u, small.find(kHeader));
+}
+
+TEST(AppendRequirementItem, ReturnsTheNewLengthAndStaysInside) {
+    Table table = EnglishBlock();
+    StringTable strings = {LoadFake, &table};
+    char message[64] = "head\r\n";
+    size_t length = AppendRequirementItem(strings, 180, message, 6, sizeof message);
+    EXPECT_EQ(6u + 8u + 7u, length);
+    EXPECT_STREQ("head\r\n\r\n    * a mouse", message);
+
+    char tight[20] = "head\r\n";
+    length = AppendRequirementItem(strings, 180, tight, 6, sizeof tight);
+    EXPECT_EQ(19u, length);
+    EXPECT_STREQ("head\r\n\r\n    * a mou", tight);
+    EXPECT_EQ(19u, AppendRequirementItem(strings, 182, tight, length, sizeof tight));
+    EXPECT_STREQ("head\r\n\r\n    * a mou", tight);
+}
+
+TEST(ColorDepthMeets, BitsPerPixelAndPlanes) {
+    EXPECT_FALSE(ColorDepthMeets(1, 1, 256));
+    EXPECT_FALSE(ColorDepthMeets(1, 4, 256)); // 16 colours
+    EXPECT_TRUE(ColorDepthMeets(1, 8, 256));
+    EXPECT_TRUE(ColorDepthMeets(1, 15, 256));
+    EXPECT_TRUE(ColorDepthMeets(1, 16, 256));
+    EXPECT_TRUE(ColorDepthMeets(1, 24, 256));
+    EXPECT_TRUE(ColorDepthMeets(1, 32, 256));
+    EXPECT_TRUE(ColorDepthMeets(4, 2, 256)); // planes count as much as bits
+    EXPECT_FALSE(ColorDepthMeets(4, 1, 256));
+    // 32 bits and more pass whatever is asked: no shift by 32 or more takes place.
+    EXPECT_TRUE(ColorDepthMeets(1, 32, 0xFFFFFFFFul));
+    EXPECT_TRUE(ColorDepthMeets(2, 32, 0xFFFFFFFFul));
+    EXPECT_FALSE(ColorDepthMeets(1, 31, 0xFFFFFFFFul));
+    EXPECT_FALSE(ColorDepthMeets(0, 8, 256));
+}
+
+namespace {
+WaveDeviceFacts ReadFromVector(const void *context, unsigned device) {
+    return (*static_cast<const std::vector<WaveDeviceFacts> *>(context))[device];
+}
+int Choose(const std::vector<WaveDeviceFacts> &devices, unsigned long mask = kWaveFormat2M08) {
+    WaveDeviceList list = {ReadFromVector, &devices};
+    return ChooseWaveDevice(list, unsigned(devices.size()), mask);
+}
+} // namespace
+
+TEST(ChooseWaveDevice, SyncFailingCapsAndFormats) {
+    const WaveDeviceFacts good = {true, 0x0C, 0xFFF};
+    const WaveDeviceFacts sync = {true, kWaveCapsSync | 0x0C, 0xFFF};
+    const WaveDeviceFacts unread = {false, 0, 0xFFF};
+    const WaveDeviceFacts noMono8 = {true, 0, 0xFFF & ~kWaveFormat2M08};
+    EXPECT_EQ(-1, Choose({}));
+    EXPECT_EQ(0, Choose({good}));
+    EXPECT_EQ(-1, Choose({sync}));
+    EXPECT_EQ(-1, Choose({unread}));
+    EXPECT_EQ(-1, Choose({noMono8}));
+    EXPECT_EQ(3, Choose({sync, unread, noMono8, good, good}));
+    // Every bit of the mask is needed, not any one of them.
+    EXPECT_EQ(-1, Choose({{true, 0, 0x10}}, 0x10 | 0x20));
+    EXPECT_EQ(0, Choose({{true, 0, 0x30}}, 0x10 | 0x20));
+}
+
+TEST(ChooseWaveDevice, StopsAtTheFirstUsableDevice) {
+    struct Probe {
+        std::vector<WaveDeviceFacts> devices;
+        mutable std::vector<unsigned> asked;
+    } probe{{{false, 0, 0}, {true, 0, 0x10}, {true, 0, 0x10}}, {}};
+    WaveDeviceList list = {[](const void *context, unsigned device) {
+                               const Probe &p = *static_cast<const Probe *>(context);
+                               p.asked.push_back(device);
+                               return p.devices[device];
+                           },
+                           &probe};
+    EXPECT_EQ(1, ChooseWaveDevice(list, 3, kWaveFormat2M08));
+    EXPECT_EQ((std::vector<unsigned>{0, 1}), probe.asked);
+}
+
+TEST(ProcessorSufficient, X86LevelAndOtherArchitectures) {
+    EXPECT_FALSE(ProcessorSufficient(kProcessorArchitectureX86, 3));
+    EXPECT_TRUE(ProcessorSufficient(kProcessorArchitectureX86, 4));
+    EXPECT_TRUE(ProcessorSufficient(kProcessorArchitectureX86, 6));
+    EXPECT_TRUE(ProcessorSufficient(9, 0));  // x64
+    EXPECT_TRUE(ProcessorSufficient(12, 0)); // ARM64
+}
