@@ -2,4 +2,19 @@
 #pragma once
 #include <windows.h>
 
+// Runs the whole install for the main dialog (status line 1013, Play button 1). A run that could
+// not copy the data file leaves no record and says so in the status line.
 void RunInstall(HWND mainDialog);
+
+// Copies the title's data file into the install folder, sending the progress to window; TRUE
+// when the whole file arrived.
+BOOL CopyDataFile(HWND window, unsigned char titleDrive);
+
+// Records the installed data file in BRINDMOR.INI.
+void WriteInstallRecord();
+
+// Creates every missing folder along the install folder's path.
+void CreateFolderPath();
+
+// The data-file path the last CopyDataFile built.
+const char *InstalledDataFilePath();

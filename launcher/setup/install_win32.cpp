@@ -1,5 +1,85 @@
 // The install run: copy the data file with progress, record it, register and copy the uninstaller.
 #include "install.h"
 
-// Not built yet.
-void RunInstall(HWND) {}
+#include "../../common/read_only.h"
+#include "../core/strings.h"
+#include "../resources/resource_ids.h"
+#include "../syscheck/disc_paths.h"
+#include "../syscheck/title_disc.h"
+#include "install_files.h"
+#include "install_folder.h"
+#include "install_paths.h"
+#include "uninstall_registration.h"
+
+static char gDataFilePath[260] = "";
+
+const char *InstalledDataFilePath() {
+    return gDataFilePath;
+}
+
+static void CreateOneFolder(const char *prefix, void *) {
+    CreateDirectoryA(prefix, NULL); // drive parts and existing folders fail alike: passed over
+}
+
+void CreateFolderPath() {
+    ForEachFolderPrefix(InstallFolder(), CreateOneFolder, nullptr);
+}
+
+BOOL CopyDataFile(HWND window, unsigned char titleDrive) {
+    char source[260], fileName[260];
+    LoadFixedString(IDS_DISC_DATA, source, sizeof source);
+    ResolveDiscPath(source, sizeof source, titleDrive, TitleRoot());
+    LoadFixedString(IDS_DATA_FILE, fileName, sizeof fileName);
+    bool named = BuildDataFilePath(InstallFolder(), fileName, gDataFilePath, sizeof gDataFilePath);
+    // A missing source or an unusable path ends the copy before anything is created.
+    if (named && OpenSourceFile(source, &InstallSource()))
+        CreateFolderPath();
+    else
+        CloseSourceFile(&InstallSource());
+    return TransferSource(gDataFilePath, window);
+}
+
+void WriteInstallRecord() {
+    char iniFile[20], section[260];
+    LoadFixedString(IDS_INI_FILE, iniFile, sizeof iniFile);
+    LoadLangString(LANG_TITLE, section, sizeof section);
+    WritePrivateProfileStringA(section, "Install", gDataFilePath, iniFile);
+}
+
+// Copies the uninstaller beside the data file and registers it, in that order, so the entry
+// never names a program that is not there.
+static void InstallUninstaller(unsigned char titleDrive) {
+    char displayName[260], fileName[260], installed[260], source[260];
+    LoadLangString(LANG_TITLE, displayName, sizeof displayName);
+    LoadFixedString(IDS_UNINSTALLER, fileName, sizeof fileName);
+    if (!BuildUninstallerPath(InstallFolder(), fileName, installed, sizeof installed))
+        return;
+    BuildUninstallerSourcePath(titleDrive, TitleRoot(), fileName, source, sizeof source);
+    BOOL copied = CopyFileA(source, installed, FALSE);
+    ClearReadOnly(installed); // a copy from a CD-ROM arrives read-only
+    if (copied)
+        RegisterUninstall(displayName, installed);
+}
+
+static void ShowStatus(HWND mainDialog, UINT offset) {
+    SetDlgItemTextFromLang(mainDialog, IDC_STATUS, offset);
+}
+
+void RunInstall(HWND mainDialog) {
+    unsigned char titleDrive = LocateTitle(mainDialog);
+    if (titleDrive == kTitleNotFound)
+        return;
+    ShowStatus(mainDialog, LANG_COPYING);
+    InvalidateRect(mainDialog, NULL, FALSE);
+    UpdateWindow(mainDialog);
+    if (!CopyDataFile(mainDialog, titleDrive)) {
+        ShowStatus(mainDialog, LANG_INSTALL_FAILED); // Play keeps the state it had
+        return;
+    }
+    WriteInstallRecord();
+    InstallUninstaller(titleDrive);
+    ShowStatus(mainDialog, LANG_READY);
+    HWND play = GetDlgItem(mainDialog, IDC_PLAY);
+    EnableWindow(play, TRUE);
+    SetFocus(play);
+}

@@ -1,0 +1,192 @@
+// Benchmark: the install's chunked copy against CopyFileA on the same files, with the number of
+// picture repaints and the peak working set during the copy. Not a test: it prints a table row.
+//   install_copy_bench LAUNCHER_EXE FOLDER SIZE_MIB...
+#include <windows.h>
+#include <psapi.h>
+
+#include "launcher/core/strings.h"
+#include "launcher/resources/resource_ids.h"
+#include "launcher/setup/install_files.h"
+#include "launcher/setup/install_progress.h"
+#include "launcher/ui/palette_bitmap.h"
+#include "launcher/ui/picture_window.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+long gProgressMessages = 0;
+
+// The main dialog's picture handling, on a plain window of the picture's size.
+LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INSTALLPROGRESS:
+        ++gProgressMessages;
+        return OnInstallProgress(window, wParam);
+    case WM_PAINT:
+        return OnPicturePaint(window);
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+// Takes the progress without painting anything, to tell the copy's own cost from the picture's.
+LRESULT CALLBACK QuietProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INSTALLPROGRESS)
+        return TRUE;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND MakeQuietWindow() {
+    WNDCLASSA type = {};
+    type.lpfnWndProc = QuietProc;
+    type.hInstance = GetModuleHandleA(NULL);
+    type.lpszClassName = "InstallCopyBenchQuiet";
+    RegisterClassA(&type);
+    return CreateWindowA("InstallCopyBenchQuiet", "quiet", WS_POPUP, 0, 0, 10, 10, NULL, NULL,
+                         GetModuleHandleA(NULL), NULL);
+}
+
+HWND MakePictureWindow(HMODULE launcher) {
+    MainPicture &picture = TheMainPicture();
+    picture.picture =
+        LoadPaletteBitmap(launcher, IDB_PICTURE, &picture.palette, &picture.width, &picture.height);
+    HPALETTE unused = NULL;
+    LONG w = 0, h = 0;
+    picture.progress = LoadPaletteBitmap(launcher, IDB_PROGRESS, &unused, &w, &h);
+    WNDCLASSA type = {};
+    type.lpfnWndProc = PictureProc;
+    type.hInstance = GetModuleHandleA(NULL);
+    type.lpszClassName = "InstallCopyBench";
+    RegisterClassA(&type);
+    HWND window =
+        CreateWindowA("InstallCopyBench", "bench", WS_POPUP | WS_VISIBLE, 0, 0, int(picture.width),
+                      int(picture.height), NULL, NULL, GetModuleHandleA(NULL), NULL);
+    UpdateWindow(window);
+    return window;
+}
+
+// A source of real (not sparse) bytes, so both copies read the same data from the disk.
+bool MakeSource(const std::string &path, DWORD mebibytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    static char block[1 << 20];
+    for (size_t i = 0; i < sizeof block; ++i)
+        block[i] = char(i * 131 + (i >> 11));
+    bool ok = true;
+    for (DWORD i = 0; i < mebibytes && ok; ++i) {
+        DWORD put = 0;
+        ok = WriteFile(file, block, sizeof block, &put, NULL) && put == sizeof block;
+    }
+    CloseHandle(file);
+    return ok;
+}
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+}
+
+double TimeInstallCopy(const std::string &source, const std::string &target, HWND window,
+                       long *repaints, long *messages) {
+    long paintedBefore = PictureRepaintCount();
+    gProgressMessages = 0;
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    bool ok =
+        OpenSourceFile(source.c_str(), &InstallSource()) && TransferSource(target.c_str(), window);
+    QueryPerformanceCounter(&end);
+    *repaints = PictureRepaintCount() - paintedBefore;
+    *messages = gProgressMessages;
+    return ok ? Seconds(start, end) : -1.0;
+}
+
+double TimeCopyFile(const std::string &source, const std::string &target) {
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    BOOL ok = CopyFileA(source.c_str(), target.c_str(), FALSE);
+    QueryPerformanceCounter(&end);
+    return ok ? Seconds(start, end) : -1.0;
+}
+
+SIZE_T PeakWorkingSet() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PeakWorkingSetSize;
+}
+
+double Best(double a, double b) {
+    if (a < 0)
+        return b;
+    if (b < 0)
+        return a;
+    return a < b ? a : b;
+}
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s LAUNCHER_EXE FOLDER SIZE_MIB...\n", argv[0]);
+        return 2;
+    }
+    HMODULE launcher = LoadLibraryExA(argv[1], NULL, LOAD_LIBRARY_AS_DATAFILE);
+    if (launcher == NULL) {
+        std::fprintf(stderr, "cannot load %s\n", argv[1]);
+        return 2;
+    }
+    SetStringSource(launcher, LANG_BASE_ENGLISH);
+    HWND window = MakePictureWindow(launcher);
+    HWND quiet = MakeQuietWindow();
+    std::string folder = argv[2];
+    CreateDirectoryA(folder.c_str(), NULL);
+    const std::string source = folder + "\\source.qkt", installed = folder + "\\installed.qkt",
+                      copied = folder + "\\copied.qkt";
+
+    for (int i = 3; i < argc; ++i) {
+        DWORD mebibytes = DWORD(std::strtoul(argv[i], NULL, 10));
+        if (!MakeSource(source, mebibytes)) {
+            std::fprintf(stderr, "cannot write %lu MiB source\n", (unsigned long)mebibytes);
+            return 1;
+        }
+        SIZE_T peakBefore = PeakWorkingSet();
+        long repaints = 0, messages = 0;
+        // Alternating runs, best of three each, so neither side keeps the warmer cache.
+        double copyFile = -1, install = -1, unpainted = -1;
+        long quietRepaints = 0, quietMessages = 0;
+        SIZE_T peakInstall = 0;
+        for (int run = 0; run < 3; ++run) {
+            install =
+                Best(install, TimeInstallCopy(source, installed, window, &repaints, &messages));
+            DeleteFileA(installed.c_str());
+            if (run == 0)
+                peakInstall = PeakWorkingSet(); // before CopyFileA's own buffers could add to it
+            copyFile = Best(copyFile, TimeCopyFile(source, copied));
+            DeleteFileA(copied.c_str());
+            unpainted = Best(unpainted, TimeInstallCopy(source, installed, quiet, &quietRepaints,
+                                                        &quietMessages));
+            DeleteFileA(installed.c_str());
+        }
+        DeleteFileA(source.c_str());
+        if (install <= 0 || copyFile <= 0 || unpainted <= 0) {
+            std::fprintf(stderr, "a copy of %lu MiB failed\n", (unsigned long)mebibytes);
+            return 1;
+        }
+        std::printf("%5lu MiB | install %7.1f MB/s | CopyFileA %7.1f MB/s | ratio %4.2f | "
+                    "without picture %7.1f MB/s, ratio %4.2f | repaints %3ld | messages %5ld | "
+                    "peak WS before %lu KB, during %lu KB\n",
+                    (unsigned long)mebibytes, mebibytes * 1.048576 / install,
+                    mebibytes * 1.048576 / copyFile, copyFile / install,
+                    mebibytes * 1.048576 / unpainted, copyFile / unpainted, repaints, messages,
+                    (unsigned long)(peakBefore / 1024), (unsigned long)(peakInstall / 1024));
+        std::fflush(stdout);
+    }
+    RemoveDirectoryA(folder.c_str());
+    DestroyWindow(quiet);
+    DestroyWindow(window);
+    FreeLibrary(launcher);
+    return 0;
+}

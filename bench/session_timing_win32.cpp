@@ -1,0 +1,107 @@
+// Times what a person waits for: the launcher from start to its first painted window (beside a
+// minimal dialog program started the same way), and an uninstall from Yes to the folder gone.
+//   SESSION_TIMING.EXE launch LAUNCHER MINIMAL RUNS     prints "launcher_ms minimal_ms" medians
+//   SESSION_TIMING.EXE uninstall UNINSTALLER RUNS       prints "uninstall_ms" median
+#include <windows.h>
+
+#include "tests/support/driver.h"
+#include "tests/support/machine_state.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+double Now() {
+    LARGE_INTEGER f, t;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&t);
+    return double(t.QuadPart) * 1000.0 / double(f.QuadPart);
+}
+
+double Median(std::vector<double> v) {
+    if (v.empty())
+        return -1;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// From CreateProcess until the program's window is visible and it has gone idle (first paint done).
+double TimeToWindow(const std::string &command, const char *folder, const char *className) {
+    double start = Now();
+    Process p = StartProcess(command, folder); // waits for input idle
+    HWND window = WaitForTopWindow(className, NULL, p.id, 20000);
+    if (window != NULL)
+        UpdateWindow(window);
+    double took = window != NULL ? Now() - start : -1;
+    if (window != NULL)
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    if (!WaitForExit(p, 5000))
+        EndProcess(p);
+    EndProcess(p);
+    return took;
+}
+
+void InstallForRemoval(const std::string &uninstaller) {
+    ResetTitleState();
+    CreateDirectoryA("C:\\TWL", NULL);
+    CreateDirectoryA("C:\\TWL\\BRINDMOR", NULL);
+    WriteWholeFile("C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", std::string(1 << 20, 'x'));
+    CopyFileA(uninstaller.c_str(), "C:\\TWL\\BRINDMOR\\brindd95.exe", FALSE);
+    WritePrivateProfileStringA("Brindlemoor", "Install", "C:\\TWL\\BRINDMOR\\BRINDMOR.QKT",
+                               "BRINDMOR.INI");
+    SetRegistryString(UNINSTALL_KEY, "DisplayName", "Brindlemoor");
+    SetRegistryString(UNINSTALL_KEY, "UninstallString", "C:\\TWL\\BRINDMOR\\brindd95.exe");
+}
+
+// From pressing Yes until the install folder is gone (the self-deletion batch included).
+double TimeUninstall(const std::string &uninstaller) {
+    InstallForRemoval(uninstaller);
+    Process p = StartProcess("C:\\TWL\\BRINDMOR\\brindd95.exe", "C:\\");
+    HWND confirm = WaitForTopWindow("#32770", "Brindlemoor", p.id, 20000);
+    if (confirm == NULL) {
+        EndProcess(p);
+        return -1;
+    }
+    double start = Now();
+    ClickButton(confirm, 1002);
+    while (FolderExists("C:\\TWL\\BRINDMOR")) {
+        if (Now() - start > 30000) {
+            EndProcess(p);
+            return -1;
+        }
+        Sleep(5);
+    }
+    double took = Now() - start;
+    WaitForExit(p, 5000);
+    EndProcess(p);
+    return took;
+}
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc >= 5 && std::string(argv[1]) == "launch") {
+        int runs = std::atoi(argv[4]);
+        std::vector<double> launcher, minimal;
+        for (int i = 0; i < runs; ++i) {
+            ResetTitleState();
+            launcher.push_back(TimeToWindow(argv[2], "E:\\", "TWL_AUTORUN"));
+            minimal.push_back(TimeToWindow(argv[3], "E:\\", "#32770"));
+        }
+        std::printf("%.1f %.1f\n", Median(launcher), Median(minimal));
+        return 0;
+    }
+    if (argc >= 4 && std::string(argv[1]) == "uninstall") {
+        int runs = std::atoi(argv[3]);
+        std::vector<double> took;
+        for (int i = 0; i < runs; ++i)
+            took.push_back(TimeUninstall(argv[2]));
+        ResetTitleState();
+        std::printf("%.1f\n", Median(took));
+        return 0;
+    }
+    std::fprintf(stderr, "usage: launch LAUNCHER MINIMAL RUNS | uninstall UNINSTALLER RUNS\n");
+    return 2;
+}
