@@ -1,0 +1,60 @@
+// An installed title the way Setup leaves it, and running the uninstaller against it.
+#include "uninstall_state.h"
+
+#include "machine_state.h"
+
+bool PrepareInstalledState() {
+    CreateDirectoryA("C:\\TWL", NULL);
+    CreateDirectoryA(INSTALL_FOLDER, NULL);
+    bool ok = WriteWholeFile(INSTALLED_DATA_FILE, std::string(4096, 'Q'));
+    ok = CopyFileA(DistPath("BRINDDEL.EXE").c_str(), INSTALLED_UNINSTALLER, FALSE) && ok;
+    ok =
+        WritePrivateProfileStringA("Brindlemoor", "Install", INSTALLED_DATA_FILE, "BRINDMOR.INI") &&
+        ok;
+    WritePrivateProfileStringA(NULL, NULL, NULL, "BRINDMOR.INI"); // flush
+    ok = SetRegistryString(UNINSTALL_KEY, "DisplayName", "Brindlemoor") && ok;
+    ok = SetRegistryString(UNINSTALL_KEY, "UninstallString", INSTALLED_UNINSTALLER) && ok;
+    return ok;
+}
+
+std::vector<std::string> TemporaryBatchFiles() {
+    std::vector<std::string> found;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((WindowsDirectory() + "\\unt*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return found;
+    do {
+        found.push_back(entry.cFileName);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return found;
+}
+
+void DeleteTemporaryBatchFiles() {
+    for (const std::string &name : TemporaryBatchFiles())
+        DeleteFileA((WindowsDirectory() + "\\" + name).c_str());
+}
+
+HWND WaitForConfirmation(DWORD processId, DWORD milliseconds) {
+    return WaitForTopWindow("#32770", "Brindlemoor", processId, milliseconds);
+}
+
+bool RunUninstaller(const std::string &commandLine, int button, DWORD *exitCode) {
+    Process process = StartProcess(commandLine);
+    HWND dialog = WaitForConfirmation(process.id, 10000);
+    if (dialog != NULL)
+        ClickButton(dialog, button);
+    bool ended = WaitForExit(process, 30000, exitCode);
+    EndProcess(process);
+    return dialog != NULL && ended;
+}
+
+bool WaitUntilGone(const std::string &path, DWORD milliseconds) {
+    DWORD start = GetTickCount();
+    while (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        if (GetTickCount() - start > milliseconds)
+            return false;
+        Sleep(100);
+    }
+    return true;
+}

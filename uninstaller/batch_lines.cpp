@@ -1,0 +1,73 @@
+// The lines of the self-deletion batch file, built as data before anything is written.
+#include "batch_lines.h"
+
+#include "../common/text.h"
+
+namespace {
+
+bool AddLine(BatchScript *script, const char *command, const char *argument, size_t argumentLength,
+             bool needsEarlierWrite) {
+    if (script->count >= kMaxBatchLines)
+        return false;
+    size_t commandLength = TextLength(command);
+    if (commandLength + argumentLength > kBatchLineLimit)
+        return false;
+    BatchLine &line = script->lines[script->count];
+    CopyText(line.text, sizeof line.text, command);
+    CopyText(line.text + commandLength, argumentLength + 1, argument);
+    line.needsEarlierWrite = needsEarlierWrite;
+    ++script->count;
+    return true;
+}
+
+bool AddWhole(BatchScript *script, const char *command, const char *argument) {
+    return AddLine(script, command, argument, TextLength(argument), false);
+}
+
+size_t FirstBackslashEnd(const char *path) {
+    for (size_t i = 0; path[i] != '\0'; ++i)
+        if (path[i] == '\\')
+            return i + 1;
+    return 0;
+}
+
+size_t LastBackslash(const char *text, size_t length) {
+    for (size_t i = length; i > 0; --i)
+        if (text[i - 1] == '\\')
+            return i - 1;
+    return length;
+}
+
+// "rmdir " + folder, then each parent while the line stays longer than "rmdir " and a drive.
+bool AddRemoveFolders(BatchScript *script, const char *folder) {
+    const size_t kStop = 9;
+    const size_t kCommand = 6;
+    size_t length = TextLength(folder);
+    bool first = true;
+    for (;;) {
+        if (!AddLine(script, "rmdir ", folder, length, !first))
+            return false;
+        first = false;
+        size_t cut = LastBackslash(folder, length);
+        if (cut == length) // nothing left to cut: the line would repeat itself
+            return true;
+        length = cut;
+        if (kCommand + length <= kStop)
+            return true;
+    }
+}
+
+} // namespace
+
+bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, const char *pifPath,
+                          const char *batchPath, BatchScript *script) {
+    script->count = 0;
+    size_t rootEnd = FirstBackslashEnd(ownPath);
+    bool ok = rootEnd != 0 && AddWhole(script, "@echo off", "") &&
+              AddLine(script, "chdir ", ownPath, rootEnd, false) &&
+              AddWhole(script, "del ", ownPath) && AddRemoveFolders(script, installFolder) &&
+              AddWhole(script, "del ", pifPath) && AddWhole(script, "del ", batchPath);
+    if (!ok)
+        script->count = 0;
+    return ok;
+}

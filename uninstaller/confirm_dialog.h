@@ -1,0 +1,9 @@
+// The confirmation dialog (101): Yes ends it with 1, everything else with 2.
+#pragma once
+#include <windows.h>
+
+INT_PTR CALLBACK ConfirmDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Load string base + offset from the window's module and show it.
+void SetDlgItemTextId(HWND dialog, int controlId, UINT offset, unsigned base);
+void SetWindowTextId(HWND window, UINT offset, unsigned base);

@@ -1,0 +1,37 @@
+// The removal itself: the title's Program Manager entries, files, uninstall key and INI record.
+#pragma once
+#include <windows.h>
+
+#include "self_delete.h"
+
+constexpr int kComponentCount = 4;
+
+struct Component {
+    char path[MAX_PATH];
+    HFILE handle;     // open exclusively (locked) until removed; HFILE_ERROR when not open
+    BOOL wasReadOnly; // its read-only attribute was cleared
+};
+
+// The uninstaller's own file and folder, and the components found beside it.
+struct InstalledFiles {
+    char ownPath[MAX_PATH];
+    char ownFolder[MAX_PATH];
+    Component components[kComponentCount];
+    BOOL ownWasReadOnly;
+};
+extern InstalledFiles installedFiles;
+
+// The temporary files the removal prepared for deleting the uninstaller after it exits.
+struct SelfDeleteFiles {
+    char batch[kTempNameCapacity];
+    char pif[kTempNameCapacity];
+    BOOL ready;
+};
+
+BOOL LocateComponents(HINSTANCE instance);
+void CloseAndDelete(const char *path, HFILE handle);
+void RemoveInstallation(HINSTANCE instance, BOOL mayDeleteGroup, SelfDeleteFiles *selfDelete);
+void RestoreReadOnly();
+BOOL DeleteUninstallKey(const char *name);
+BOOL ReadInstallEntry(HINSTANCE instance, char *value, int capacity);
+void RemoveIniSection(HINSTANCE instance);
