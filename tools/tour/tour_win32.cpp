@@ -5,6 +5,7 @@
 
 #include "launcher/resources/resource_ids.h"
 #include "tests/support/driver.h"
+#include "tests/support/launcher_window.h"
 #include "tests/support/machine_state.h"
 
 #include <cstdio>
@@ -20,9 +21,11 @@ void Note(const std::string &text) {
     std::fflush(gLog);
 }
 
-// Saves the whole screen as a 24-bit BMP named after the step.
-void Shot(const std::string &name) {
-    Settle(400);
+// Saves the whole screen as a 24-bit BMP named after the step, once the screen has settled
+// (or at once, for a moment that passes quickly).
+void Shot(const std::string &name, bool settle = true) {
+    if (settle)
+        Settle(400);
     int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     RECT screen = {0, 0, w, h};
     std::vector<unsigned> pixels = CapturePixels(screen);
@@ -71,6 +74,34 @@ bool WaitForText(HWND dialog, int id, const std::string &text, DWORD ms) {
     return true;
 }
 
+bool IsBlackAndWhite(const std::vector<unsigned> &pixels, int row) {
+    for (int x = 0; x < 427; ++x) {
+        unsigned px = pixels[size_t(row) * 427 + size_t(x)];
+        if (px != 0 && px != 0xFFFFFF)
+            return false;
+    }
+    return true;
+}
+
+// A visible top-level window whose caption contains the text.
+HWND FindWindowWithCaption(const char *part) {
+    struct Search {
+        const char *part;
+        HWND found;
+    } search = {part, NULL};
+    EnumWindows(
+        [](HWND window, LPARAM lParam) -> BOOL CALLBACK {
+            Search &s = *reinterpret_cast<Search *>(lParam);
+            if (IsWindowVisible(window) && WindowText(window).find(s.part) != std::string::npos) {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 int Fail(const std::string &why) {
     Note("tour stopped: " + why);
     return 1;
@@ -108,9 +139,14 @@ int main(int argc, char **argv) {
     Shot("setup-custom-folder");
 
     ClickButton(setup, IDC_SETUP_START);
-    if (WaitForText(main, IDC_STATUS, "Copying Files", 20000)) {
-        Sleep(300);
-        Shot("installing");
+    // The launcher answers no messages while it copies, so the picture itself is watched for the
+    // moment its upper part is in colour again and its bottom still black and white.
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 60000;) {
+        std::vector<unsigned> shown = PictureOnScreen(main, 427, 360);
+        if (!shown.empty() && IsBlackAndWhite(shown, 359) && !IsBlackAndWhite(shown, 150)) {
+            Shot("installing", false);
+            break;
+        }
     }
     if (!WaitForText(main, IDC_STATUS, "Ready to Play!", 300000))
         return Fail("the install did not finish: " + ControlText(main, IDC_STATUS));
@@ -118,7 +154,7 @@ int main(int argc, char **argv) {
 
     ClickButton(main, IDC_HELP_BUTTON);
     Settle(3000);
-    HWND help = FindTopWindow("WordPadClass", NULL, 0);
+    HWND help = FindWindowWithCaption("BRINDMOR.WRI");
     Shot("help");
     if (help != NULL)
         PostMessageA(help, WM_CLOSE, 0, 0);
