@@ -29,9 +29,11 @@ struct SelfDeleteFiles {
 };
 
 BOOL LocateComponents(HINSTANCE instance);
+// Closes an open component and deletes its file; an unopened one (HFILE_ERROR) is left alone.
 void CloseAndDelete(const char *path, HFILE handle);
 void RemoveInstallation(HINSTANCE instance, BOOL mayDeleteGroup, SelfDeleteFiles *selfDelete);
 void RestoreReadOnly();
 BOOL DeleteUninstallKey(const char *name);
+// The "Install" record; FALSE (value empty) when there is none or it does not fit the value.
 BOOL ReadInstallEntry(HINSTANCE instance, char *value, int capacity);
 void RemoveIniSection(HINSTANCE instance);

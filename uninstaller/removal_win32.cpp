@@ -23,9 +23,13 @@ namespace {
 const UINT kComponentIds[kComponentCount] = {IDS_COMPONENT_PLAYER, IDS_COMPONENT_HELP,
                                              IDS_COMPONENT_ENGINE, IDS_COMPONENT_UNINSTALLER};
 
+// Opens a file for reading and writing with no sharing, which locks it against other programs
+// until it is closed. Not OpenFile: its 128-character record refuses the paths of deep install
+// folders, which would leave their files behind.
 HFILE OpenExclusive(const char *path) {
-    OFSTRUCT info = {};
-    return OpenFile(path, &info, OF_READWRITE | OF_SHARE_EXCLUSIVE);
+    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    return file == INVALID_HANDLE_VALUE ? HFILE_ERROR : HFILE(reinterpret_cast<INT_PTR>(file));
 }
 
 bool FileExists(const char *path) {
@@ -57,16 +61,21 @@ void RemoveProgmanEntries(BOOL mayDeleteGroup) {
         ProgmanDeleteGroup(names.group);
 }
 
-// The data file goes only when the record names the title's own data file.
-void RemoveDataFile(HINSTANCE instance, const char *path) {
+// The data file goes only when the record names the title's own data file. FALSE when that file
+// is still there afterwards (held open by another program, say): its record must then stay, or
+// nothing could ever find and remove the file again.
+bool RemoveDataFile(HINSTANCE instance, const char *path) {
     char dataFileName[32];
     LoadUninstallString(instance, IDS_DATA_FILE, dataFileName, sizeof dataFileName);
     if (!NamesTitleDataFile(path, dataFileName))
-        return;
+        return true;
     BOOL wasReadOnly = ClearReadOnly(path);
     CloseAndDelete(path, OpenExclusive(path));
-    if (wasReadOnly && FileExists(path))
+    if (!FileExists(path))
+        return true;
+    if (wasReadOnly)
         SetReadOnly(path);
+    return false;
 }
 
 void PrepareSelfDelete(HINSTANCE instance, SelfDeleteFiles *selfDelete) {
@@ -119,8 +128,7 @@ void CloseAndDelete(const char *path, HFILE handle) {
     if (handle == HFILE_ERROR)
         return;
     _lclose(handle);
-    OFSTRUCT info = {};
-    OpenFile(path, &info, OF_DELETE);
+    DeleteFileA(path);
 }
 
 void RemoveInstallation(HINSTANCE instance, BOOL mayDeleteGroup, SelfDeleteFiles *selfDelete) {
@@ -131,10 +139,8 @@ void RemoveInstallation(HINSTANCE instance, BOOL mayDeleteGroup, SelfDeleteFiles
     }
     DeleteUninstallKey(removalNames.title);
     char dataFile[256];
-    if (ReadInstallEntry(instance, dataFile, sizeof dataFile)) {
-        RemoveDataFile(instance, dataFile);
+    if (ReadInstallEntry(instance, dataFile, sizeof dataFile) && RemoveDataFile(instance, dataFile))
         RemoveIniSection(instance);
-    }
     PrepareSelfDelete(instance, selfDelete);
 }
 
@@ -162,8 +168,11 @@ BOOL ReadInstallEntry(HINSTANCE instance, char *value, int capacity) {
     char section[256];
     if (!IniFileAndSection(instance, file, sizeof file, section, sizeof section))
         return FALSE;
-    char read[256];
+    // A record longer than the value buffer is not taken: its cut prefix could name another file.
+    char read[1024];
     GetPrivateProfileStringA(section, "Install", "", read, sizeof read, file);
+    if (TextLength(read) >= size_t(capacity))
+        return FALSE;
     CopyText(value, size_t(capacity), read);
     return value[0] != '\0';
 }

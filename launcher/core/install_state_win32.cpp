@@ -33,9 +33,14 @@ BOOL ReadInstalledDataPath(HINSTANCE, char *destination, size_t capacity) {
 
     char section[260];
     LoadLangString(LANG_TITLE, section, sizeof section);
-    char value[260] = "";
+    // Read with room to spare: a record longer than the destination is recorded but names no
+    // file we could test, and its cut prefix may name some other existing file.
+    char value[1024] = "";
     GetPrivateProfileStringA(section, "Install", "", value, sizeof value, iniPath);
-    CopyText(destination, capacity, value);
+    if (capacity > 0)
+        destination[0] = '\0';
+    if (TextLength(value) < capacity)
+        CopyText(destination, capacity, value);
     return value[0] != '\0';
 }
 

@@ -129,6 +129,10 @@ void OnFolderChosen(HWND dialog) {
 }
 
 void OnOk(HWND dialog) {
+    // OK is enabled only for a text that parses as a path; a command that reaches us while it is
+    // disabled (Enter, a posted click) must not take an unparsed folder.
+    if (!IsWindowEnabled(GetDlgItem(dialog, IDOK)))
+        return;
     char folder[kTextCapacity] = "";
     GetDlgItemTextA(dialog, IDC_BROWSE_EDIT, folder, sizeof folder);
     if (!ValidateInstallFolder(dialog, folder))
@@ -179,7 +183,7 @@ INT_PTR DispatchBrowseMessage(HWND dialog, UINT message, WPARAM wParam) {
 
 BOOL ValidateInstallFolder(HWND dialog, const char *folder) {
     char root[4] = {folder[0], ':', '\\', '\0'};
-    uint32_t size = InstallSource().size;
+    uint64_t size = InstallSourceBytes();
     if (GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR) {
         HWND active = GetActiveWindow();
         char text[256];

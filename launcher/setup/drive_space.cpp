@@ -9,18 +9,18 @@ const uint64_t kNeededMargin = 500000;   // added to the file for the figure the
 const uint64_t kBrowserMargin = 1000000; // the browser's margin beyond the file
 } // namespace
 
-uint64_t ClustersNeeded(uint32_t sourceSize, const DriveSpace &space) {
+uint64_t ClustersNeeded(uint64_t sourceSize, const DriveSpace &space) {
     uint64_t clusterSize = uint64_t(space.bytesPerSector) * space.sectorsPerCluster;
     if (clusterSize == 0)
         return 0;
     return (uint64_t(sourceSize) + clusterSize - 1) / clusterSize;
 }
 
-bool SetupSpaceSuffices(uint32_t sourceSize, const DriveSpace &space) {
+bool SetupSpaceSuffices(uint64_t sourceSize, const DriveSpace &space) {
     return ClustersNeeded(sourceSize, space) + kSpareClusters <= space.freeClusters;
 }
 
-uint64_t NeededKb(uint32_t sourceSize) {
+uint64_t NeededKb(uint64_t sourceSize) {
     return (uint64_t(sourceSize) + kNeededMargin) / 1024;
 }
 
@@ -28,15 +28,15 @@ uint64_t AvailableKb(const DriveSpace &space) {
     return space.freeBytes / 1024;
 }
 
-uint64_t BrowserBytesNeeded(uint32_t sourceSize) {
+uint64_t BrowserBytesNeeded(uint64_t sourceSize) {
     return uint64_t(sourceSize) + kBrowserMargin;
 }
 
-bool BrowserSpaceSuffices(uint32_t sourceSize, uint64_t freeBytes) {
+bool BrowserSpaceSuffices(uint64_t sourceSize, uint64_t freeBytes) {
     return BrowserBytesNeeded(sourceSize) <= freeBytes;
 }
 
-uint64_t BrowserShortfallKb(uint32_t sourceSize, uint64_t freeBytes) {
+uint64_t BrowserShortfallKb(uint64_t sourceSize, uint64_t freeBytes) {
     if (BrowserSpaceSuffices(sourceSize, freeBytes))
         return 0;
     return (BrowserBytesNeeded(sourceSize) - freeBytes) / 1024;

@@ -17,21 +17,24 @@ struct DriveSpace {
     uint32_t longestComponent;
 };
 
+// Sizes are 64-bit: a data file can be larger than the 32-bit counts of the copy can carry, and
+// the space tests must still refuse it.
+
 // Clusters the data file occupies on the drive: 0 when the cluster size reads as 0.
-uint64_t ClustersNeeded(uint32_t sourceSize, const DriveSpace &space);
+uint64_t ClustersNeeded(uint64_t sourceSize, const DriveSpace &space);
 
 // The Setup dialog's test: the file's clusters plus 12 spare ones fit in the free clusters.
-bool SetupSpaceSuffices(uint32_t sourceSize, const DriveSpace &space);
+bool SetupSpaceSuffices(uint64_t sourceSize, const DriveSpace &space);
 
 // KB figures of the Setup dialog's lines (remainders dropped).
-uint64_t NeededKb(uint32_t sourceSize);
+uint64_t NeededKb(uint64_t sourceSize);
 uint64_t AvailableKb(const DriveSpace &space);
 
 // The browser's test: the file plus a 1,000,000-byte margin fits in the free bytes.
-uint64_t BrowserBytesNeeded(uint32_t sourceSize);
-bool BrowserSpaceSuffices(uint32_t sourceSize, uint64_t freeBytes);
+uint64_t BrowserBytesNeeded(uint64_t sourceSize);
+bool BrowserSpaceSuffices(uint64_t sourceSize, uint64_t freeBytes);
 // The missing part in KB when the browser's test fails (0 when it passes).
-uint64_t BrowserShortfallKb(uint32_t sourceSize, uint64_t freeBytes);
+uint64_t BrowserShortfallKb(uint64_t sourceSize, uint64_t freeBytes);
 
 // The root a folder's space is asked for: its first three characters ("C:\" of "C:\TWL"),
 // with the backslash added to a bare drive ("d:").

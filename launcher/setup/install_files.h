@@ -6,6 +6,11 @@
 
 // The program-wide source: the Setup dialog sizes the data file with it, the install copies it.
 SourceReader &InstallSource();
+// The data file's whole size for the space tests, also past the 4 GiB the copy's counts can
+// carry (such a file must still be refused for want of space, not sized as nothing).
+uint64_t &InstallSourceBytes();
+// The size of an existing file, 0 for a missing one.
+uint64_t FileBytes(const char *path);
 
 // Opens a disk file for reading and takes its size; FALSE (handle and size zero) otherwise.
 BOOL OpenSourceFile(const char *path, SourceReader *reader);

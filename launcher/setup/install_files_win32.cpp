@@ -9,6 +9,19 @@ SourceReader &InstallSource() {
     return gSource;
 }
 
+uint64_t &InstallSourceBytes() {
+    static uint64_t bytes = 0;
+    return bytes;
+}
+
+uint64_t FileBytes(const char *path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return 0;
+    return (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 BOOL OpenSourceFile(const char *path, SourceReader *reader) {
     reader->handle = nullptr;
     reader->size = 0;

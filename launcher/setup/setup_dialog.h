@@ -10,4 +10,4 @@ INT_PTR CALLBACK SetupDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 // Rebuilds the space-available line (1014) for the folder's drive, filling space.
 void ShowSpaceAvailable(HWND dialog, const char *folder, DriveSpace *space);
 // Rebuilds the space-needed line (1015) and enables Setup (1) only when the data file fits.
-void ShowSpaceNeeded(HWND dialog, const SourceReader &reader);
+void ShowSpaceNeeded(HWND dialog, uint64_t sourceBytes);

@@ -26,11 +26,11 @@ void ShowSpaceAvailable(HWND dialog, const char *folder, DriveSpace *space) {
     SetDlgItemTextA(dialog, IDC_SETUP_AVAILABLE, line);
 }
 
-void ShowSpaceNeeded(HWND dialog, const SourceReader &reader) {
+void ShowSpaceNeeded(HWND dialog, uint64_t sourceBytes) {
     char label[256], line[256];
     LoadLangString(LANG_SPACE_NEEDED, label, sizeof label);
-    BuildSpaceLine(label, InstallFolder(), NeededKb(reader.size), line, sizeof line);
-    bool fits = SetupSpaceSuffices(reader.size, gDriveSpace);
+    BuildSpaceLine(label, InstallFolder(), NeededKb(sourceBytes), line, sizeof line);
+    bool fits = SetupSpaceSuffices(sourceBytes, gDriveSpace);
     if (!fits) {
         char warning[256];
         LoadLangString(LANG_SPACE_SHORT, warning, sizeof warning);
@@ -52,7 +52,8 @@ static void SizeDataFile() {
     }
     ResolveDiscPath(source, sizeof source, drive, TitleRoot());
     SourceReader &reader = InstallSource();
-    OpenSourceFile(source, &reader); // a missing file leaves the size 0
+    // A missing file leaves the size 0; one too large for the copy keeps its true size here.
+    InstallSourceBytes() = OpenSourceFile(source, &reader) ? reader.size : FileBytes(source);
     CloseSourceFile(&reader);
 }
 
@@ -66,7 +67,7 @@ static BOOL InitSetupDialog(HWND dialog) {
     SetInstallFolder(folder);
     ShowSpaceAvailable(dialog, InstallFolder(), &gDriveSpace);
     SizeDataFile();
-    ShowSpaceNeeded(dialog, InstallSource());
+    ShowSpaceNeeded(dialog, InstallSourceBytes());
     CenterWindow(dialog, GetDesktopWindow());
     return TRUE;
 }
@@ -77,7 +78,7 @@ static void OnBrowse(HWND dialog) {
     if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_BROWSE), dialog, BrowseDlgProc, 0) == 1) {
         SetDlgItemTextA(dialog, IDC_SETUP_FOLDER, InstallFolder());
         ShowSpaceAvailable(dialog, InstallFolder(), &gDriveSpace);
-        ShowSpaceNeeded(dialog, InstallSource());
+        ShowSpaceNeeded(dialog, InstallSourceBytes());
     }
     ShowWindow(dialog, SW_SHOW);
 }

@@ -57,6 +57,18 @@ TEST(SetupSpaceTest, TwelveSpareClustersBeyondTheFile) {
     EXPECT_EQ(1048576u, ClustersNeeded(0xFFFFFFFFu, drive)); // no wrap in the rounding
 }
 
+TEST(SetupSpaceTest, DataFilesPast4GiBAreNotSizedAsNothing) {
+    const uint64_t big = 5ull << 30;     // 5 GiB: past the copy's 32-bit counts
+    DriveSpace drive = Drive(8, 512, 0); // 4,096-byte clusters
+    EXPECT_EQ(big / 4096, ClustersNeeded(big, drive));
+    drive.freeClusters = 0xFFFFFFFFu; // 16 TiB of clusters: room enough
+    EXPECT_TRUE(SetupSpaceSuffices(big, drive));
+    drive.freeClusters = uint32_t(big / 4096 + 11);
+    EXPECT_FALSE(SetupSpaceSuffices(big, drive));
+    EXPECT_EQ((big + 500000) / 1024, NeededKb(big));
+    EXPECT_FALSE(BrowserSpaceSuffices(big, big));
+}
+
 TEST(SetupSpaceTest, ZeroClusterSizeNeedsOnlyTheSpareClusters) {
     DriveSpace zero = Drive(0, 512, 12);
     EXPECT_EQ(0u, ClustersNeeded(50000000, zero));

@@ -1,0 +1,177 @@
+// Setup from the launcher's window against a bad disc or a bad install folder: it must end
+// cleanly, say so, and leave no record, no uninstall entry and no partial data file.
+#include <gtest/gtest.h>
+
+#include "launcher/resources/resource_ids.h"
+#include "tests/support/bad_input.h"
+#include "tests/support/drives.h"
+#include "tests/support/driver.h"
+#include "tests/support/launcher_window.h"
+#include "tests/support/machine_state.h"
+
+#include <cstdlib>
+#include <string>
+
+using namespace bad_input;
+
+namespace {
+const char kDefaultFolder[] = "C:\\TWL\\BRINDMOR";
+const char kSpaceShort[] = "    ** Insufficient space available ** ";
+
+class BadInputSetup : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetTitleState();
+        ASSERT_TRUE(RestoreDiscDrive());
+        main_ = StartLauncherFromDisc(&launcher_);
+        ASSERT_NE(nullptr, main_);
+    }
+    void TearDown() override {
+        EndProcess(launcher_);
+        ResetTitleState();
+    }
+    // Nothing of an install is left, and the user is told.
+    void ExpectCleanFailure(const std::string &status, const std::string &folder) {
+        EXPECT_EQ(kInstallFailed, status);
+        EXPECT_FALSE(FileExists(folder + "\\BRINDMOR.QKT")) << "a partial data file is left";
+        EXPECT_FALSE(FileExists(folder + "\\brindd95.exe"));
+        EXPECT_EQ("", InstallRecord());
+        EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+        EXPECT_FALSE(ControlEnabled(main_, IDC_PLAY));
+    }
+    Process launcher_;
+    HWND main_ = NULL;
+};
+
+bool ReadsLike(const std::string &expected) {
+    return ReadWholeFile(DiscFolder() + "\\data\\install.qkt") == expected;
+}
+} // namespace
+
+TEST_F(BadInputSetup, ADataFileWhoseReadsEndEarly) {
+    // A kernel settings file reports 4,096 bytes but reads far fewer.
+    const char shortFile[] = "/sys/kernel/mm/transparent_hugepage/enabled";
+    std::string probe = ReadWholeFile(WindowsPathOf(shortFile));
+    if (probe.empty() || probe.size() >= 4096)
+        GTEST_SKIP() << "no short kernel file on this machine";
+    DiscDataSwap swap;
+    ASSERT_TRUE(swap.moved());
+    const char *rig = std::getenv("BRINDLE_RIG");
+    ASSERT_NE(nullptr, rig);
+    ASSERT_TRUE(
+        RunUnix("/bin/ln -s " + std::string(shortFile) + " " + rig + "/disc-e/data/install.qkt",
+                ReadsLike, probe));
+    HWND setup = OpenSetupDialog(main_, launcher_.id);
+    ASSERT_NE(nullptr, setup);
+    EXPECT_EQ("Space needed on drive C: " + std::to_string((4096 + 500000) / 1024) + " KB",
+              ControlText(setup, IDC_SETUP_NEEDED));
+    ASSERT_TRUE(ControlEnabled(setup, IDC_SETUP_START));
+    ExpectCleanFailure(RunSetupToEnd(main_, setup), kDefaultFolder);
+}
+
+TEST_F(BadInputSetup, ADataFileLargerThanTheFreeSpace) {
+    ULARGE_INTEGER available = {}, total = {}, totalFree = {};
+    ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, &total, &totalFree));
+    DiscDataSwap swap;
+    ASSERT_TRUE(swap.moved());
+    // Sparse: it costs no space on the machine.
+    const unsigned long long size = available.QuadPart + (4ull << 30);
+    ASSERT_TRUE(MakeSparseFile(swap.path(), size));
+    HWND setup = OpenSetupDialog(main_, launcher_.id);
+    ASSERT_NE(nullptr, setup);
+    std::string needed = ControlText(setup, IDC_SETUP_NEEDED);
+    bool enabled = ControlEnabled(setup, IDC_SETUP_START);
+    ClickButton(setup, IDCANCEL);
+    Settle();
+    EXPECT_EQ("Space needed on drive C: " + std::to_string((size + 500000) / 1024) + " KB" +
+                  kSpaceShort,
+              needed);
+    EXPECT_FALSE(enabled) << "Setup is offered for a data file that cannot fit";
+    EXPECT_FALSE(FolderExists("C:\\TWL"));
+    EXPECT_EQ("", InstallRecord());
+}
+
+TEST_F(BadInputSetup, AnInstallFolderThatIsAFile) {
+    ASSERT_TRUE(CreateDirectoryA("C:\\TWL", NULL));
+    const std::string mine = "the user's own file, named like the install folder";
+    ASSERT_TRUE(WriteWholeFile(kDefaultFolder, mine));
+    HWND setup = OpenSetupDialog(main_, launcher_.id);
+    ASSERT_NE(nullptr, setup);
+    ASSERT_TRUE(ControlEnabled(setup, IDC_SETUP_START));
+    ExpectCleanFailure(RunSetupToEnd(main_, setup), kDefaultFolder);
+    EXPECT_TRUE(FileExists(kDefaultFolder));
+    EXPECT_EQ(mine, ReadWholeFile(kDefaultFolder)) << "the user's file was changed";
+}
+
+namespace {
+// A folder under C:\TWL of exactly `length` characters.
+std::string FolderOfLength(size_t length) {
+    std::string folder = "C:\\TWL";
+    while (folder.size() < length)
+        folder += "\\" + std::string(40, 'L');
+    folder.resize(length);
+    return folder;
+}
+
+void PressEnter(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    PostMessageA(control, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(control, WM_KEYUP, VK_RETURN, 0xC0000001);
+    Settle();
+}
+} // namespace
+
+TEST_F(BadInputSetup, AnInstallFolderAtTheLengthLimitIsRefusedNotCut) {
+    HWND setup = OpenSetupDialog(main_, launcher_.id);
+    ASSERT_NE(nullptr, setup);
+    ClickButton(setup, IDC_SETUP_BROWSE);
+    HWND browser = WaitForTopWindow("#32770", "Custom Install", launcher_.id, kWait);
+    ASSERT_NE(nullptr, browser);
+    Settle();
+    std::string folder = FolderOfLength(256);
+    TypeInto(browser, IDC_BROWSE_EDIT, folder);
+    folder.resize(255);
+    EXPECT_EQ(folder, ControlText(browser, IDC_BROWSE_EDIT)) << "the box holds 255 characters";
+    // The system's path record holds 127 characters: the browser takes no longer folder.
+    EXPECT_FALSE(ControlEnabled(browser, IDOK));
+    PressEnter(browser, IDC_BROWSE_EDIT);
+    ASSERT_NE(nullptr, FindTopWindow("#32770", "Custom Install", launcher_.id));
+
+    // A command that reaches OK while it is disabled (a posted click) takes nothing either.
+    PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    Settle();
+    ASSERT_NE(nullptr, FindTopWindow("#32770", "Custom Install", launcher_.id));
+    ClickButton(browser, IDCANCEL);
+    Settle();
+    ASSERT_EQ(nullptr, FindTopWindow("#32770", "Custom Install", launcher_.id));
+    EXPECT_EQ("C:\\TWL\\BRINDMOR", ControlText(setup, IDC_SETUP_FOLDER));
+    ClickButton(setup, IDCANCEL);
+    Settle();
+    EXPECT_FALSE(FolderExists("C:\\TWL")) << "folders were made for a path that cannot be used";
+}
+
+TEST_F(BadInputSetup, TheDeepestFolderTheBrowserTakesIsRecordedWhole) {
+    HWND setup = OpenSetupDialog(main_, launcher_.id);
+    ASSERT_NE(nullptr, setup);
+    ClickButton(setup, IDC_SETUP_BROWSE);
+    HWND browser = WaitForTopWindow("#32770", "Custom Install", launcher_.id, kWait);
+    ASSERT_NE(nullptr, browser);
+    Settle();
+    TypeInto(browser, IDC_BROWSE_EDIT, FolderOfLength(128));
+    EXPECT_FALSE(ControlEnabled(browser, IDOK));
+    const std::string folder = FolderOfLength(127);
+    TypeInto(browser, IDC_BROWSE_EDIT, folder);
+    ASSERT_TRUE(ControlEnabled(browser, IDOK));
+    PressEnter(browser, IDC_BROWSE_EDIT);
+    ASSERT_EQ(nullptr, FindTopWindow("#32770", "Custom Install", launcher_.id));
+    EXPECT_EQ(folder, ControlText(setup, IDC_SETUP_FOLDER));
+    ASSERT_TRUE(ControlEnabled(setup, IDC_SETUP_START));
+    EXPECT_EQ("Ready to Play!", RunSetupToEnd(main_, setup));
+    EXPECT_EQ(folder + "\\BRINDMOR.QKT", InstallRecord());
+    EXPECT_TRUE(ReadWholeFile(DiscFolder() + "\\data\\install.qkt") ==
+                ReadWholeFile(folder + "\\BRINDMOR.QKT"));
+    std::string command;
+    EXPECT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &command));
+    EXPECT_EQ(folder + "\\brindd95.exe", command);
+    EXPECT_TRUE(FileExists(command));
+}
