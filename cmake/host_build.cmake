@@ -50,3 +50,7 @@ if(TARGET artwork_gen)
                      DEPENDS artwork_gen COMMENT "Drawing the title's artwork")
   add_custom_target(artwork ALL DEPENDS ${ARTWORK_FILES})
 endif()
+
+# The disc image scripts/build lays out after the Windows build.
+add_test(NAME disc.image COMMAND ${CMAKE_SOURCE_DIR}/tools/disc/check_image ${CMAKE_SOURCE_DIR}/dist)
+set_tests_properties(disc.image PROPERTIES LABELS unit)

@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const size_t capacity = 1 + data[1] % 300;
     std::string rest(reinterpret_cast<const char *>(data + 2), size - 2);
     std::string stored = rest.substr(0, rest.find('\n'));
-    std::string module = rest.find('\n') == std::string::npos ? "" : rest.substr(rest.find('\n') + 1);
+    std::string module =
+        rest.find('\n') == std::string::npos ? "" : rest.substr(rest.find('\n') + 1);
     stored = stored.c_str();
     module = module.c_str();
 

@@ -1,4 +1,5 @@
-// Placeholder substitution over any text, replacement, letter and buffer size: never past the buffer.
+// Placeholder substitution over any text, replacement, letter and buffer size: never past the
+// buffer.
 #include "launcher/core/text_ops.h"
 
 #include <cstdint>

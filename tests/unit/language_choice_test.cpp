@@ -1,22 +1,14 @@
 // Choosing the language block from the Windows setting and by name, over a fake string table.
 #include <gtest/gtest.h>
 
-#include "common/text.h"
+#include "tests/unit/fake_string_table.h"
 #include "launcher/core/language_choice.h"
 
 #include <map>
 #include <string>
 
 namespace {
-using Table = std::map<unsigned, std::string>;
-
-int LoadFake(const void *context, unsigned id, char *dst, int capacity) {
-    const Table &table = *static_cast<const Table *>(context);
-    auto it = table.find(id);
-    if (it == table.end())
-        return 0;
-    return int(CopyText(dst, size_t(capacity), it->second.c_str()));
-}
+using Table = FakeStrings;
 
 // This build: one English block at 160.
 Table ThisBuild() {
@@ -24,7 +16,7 @@ Table ThisBuild() {
 }
 
 unsigned Choose(const Table &table, const char *setting) {
-    StringTable strings = {LoadFake, &table};
+    StringTable strings = FakeStringTable(table);
     return ChooseLanguageBase(strings, setting);
 }
 } // namespace
@@ -74,7 +66,7 @@ TEST(ChooseLanguageBase, ByNameUnlessStringTwoSaysLocal) {
 TEST(LanguageBaseByName, CaseRulesDifferByBlock) {
     Table table = ThisBuild();
     table[1] = "ENGLISH"; // differs from 161 only in case: exact test at 160 fails
-    StringTable strings = {LoadFake, &table};
+    StringTable strings = FakeStringTable(table);
     EXPECT_EQ(160u, LanguageBaseByName(strings)); // nothing equal: the last resort is 160 too
     table[641] = "english";
     EXPECT_EQ(640u, LanguageBaseByName(strings)); // from 640 on, case is ignored

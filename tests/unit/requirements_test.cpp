@@ -1,7 +1,7 @@
 // The requirements message, the colour-depth rule, the wave-device choice and the processor rule.
 #include <gtest/gtest.h>
 
-#include "common/text.h"
+#include "tests/unit/fake_string_table.h"
 #include "launcher/syscheck/requirements_message.h"
 #include "launcher/syscheck/requirements_rules.h"
 
@@ -10,15 +10,7 @@
 #include <vector>
 
 namespace {
-using Table = std::map<unsigned, std::string>;
-
-int LoadFake(const void *context, unsigned id, char *dst, int capacity) {
-    const Table &table = *static_cast<const Table *>(context);
-    auto it = table.find(id);
-    if (it == table.end())
-        return 0;
-    return int(CopyText(dst, size_t(capacity), it->second.c_str()));
-}
+using Table = FakeStrings;
 
 Table EnglishBlock() {
     return Table{
@@ -36,7 +28,7 @@ const RequirementFacts kEverything = {true, true, true, true, true};
 
 std::string Build(const Table &table, const RequirementFacts &facts, bool *shown = nullptr,
                   size_t capacity = 1024) {
-    StringTable strings = {LoadFake, &table};
+    StringTable strings = FakeStringTable(table);
     std::vector<char> message(capacity + 1, '#'); // one guard byte behind the capacity
     bool result = BuildRequirementMessage(facts, strings, 160, message.data(), capacity);
     if (shown != nullptr)
@@ -114,7 +106,7 @@ TEST(RequirementMessage, NeverRunsPastItsBuffer) {
 
 TEST(AppendRequirementItem, ReturnsTheNewLengthAndStaysInside) {
     Table table = EnglishBlock();
-    StringTable strings = {LoadFake, &table};
+    StringTable strings = FakeStringTable(table);
     char message[64] = "head\r\n";
     size_t length = AppendRequirementItem(strings, 180, message, 6, sizeof message);
     EXPECT_EQ(6u + 8u + 7u, length);
