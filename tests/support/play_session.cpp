@@ -2,6 +2,8 @@
 // waiting for files and windows.
 #include "play_session.h"
 
+#include "tests/support/drives.h"
+#include "tests/support/launcher_window.h"
 #include "tests/support/machine_state.h"
 
 #include <cstdlib>
@@ -42,5 +44,28 @@ bool WaitUntilGone(HWND window, DWORD milliseconds) {
 
 HWND WaitForDialog(DWORD processId, const char *caption, DWORD milliseconds) {
     return WaitForTopWindow("#32770", caption, processId, milliseconds);
+}
+
+InstalledLauncher::InstalledLauncher(const char *name)
+    : playerLog(std::string("C:\\player-") + name + ".log"),
+      recordLog(std::string("C:\\recorder-") + name + ".log") {}
+
+void InstalledLauncher::SetUp() {
+    ResetTitleState();
+    ASSERT_TRUE(RestoreDiscDrive());
+    ASSERT_TRUE(RecordInstalledTitle());
+    DeleteFileA(playerLog.c_str());
+    DeleteFileA(recordLog.c_str());
+    SetEnvironmentVariableA("BRINDLE_PLAYER_LOG", playerLog.c_str());
+    SetEnvironmentVariableA("BRINDLE_RECORD_LOG", recordLog.c_str());
+    dialog = StartLauncherFromDisc(&launcher);
+    ASSERT_NE(nullptr, dialog);
+    ASSERT_TRUE(ControlEnabled(dialog, IDOK)) << "the title should count as installed";
+}
+
+void InstalledLauncher::TearDown() {
+    EndProcess(launcher);
+    RestoreDiscDrive();
+    ResetTitleState();
 }
 } // namespace play_session

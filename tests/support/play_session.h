@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "tests/support/driver.h"
@@ -20,4 +22,16 @@ std::string WaitForFileText(const std::string &path, DWORD milliseconds = kWait)
 bool WaitUntilGone(HWND window, DWORD milliseconds = kWait);
 // A top-level #32770 dialog of the process with this caption, waited for.
 HWND WaitForDialog(DWORD processId, const char *caption, DWORD milliseconds = kWait);
+
+// An installed title's launcher started from the disc, with the player and the recorder writing
+// their command lines to logs of this test's own (named after `name`).
+class InstalledLauncher : public ::testing::Test {
+  protected:
+    explicit InstalledLauncher(const char *name);
+    void SetUp() override;
+    void TearDown() override;
+    std::string playerLog, recordLog;
+    Process launcher;
+    HWND dialog = NULL;
+};
 } // namespace play_session

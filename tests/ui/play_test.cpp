@@ -20,27 +20,9 @@ namespace {
 const char kInsertDisc[] = "The \"Brindlemoor\" CD-ROM was not found in the CD-ROM drive. Please "
                            "insert it in a CD-ROM drive and press Retry.";
 
-class Play : public ::testing::Test {
+class Play : public InstalledLauncher {
   protected:
-    void SetUp() override {
-        ResetTitleState();
-        ASSERT_TRUE(RestoreDiscDrive());
-        ASSERT_TRUE(RecordInstalledTitle());
-        playerLog = "C:\\player-play.log";
-        recordLog = "C:\\recorder-play.log";
-        DeleteFileA(playerLog.c_str());
-        DeleteFileA(recordLog.c_str());
-        SetEnvironmentVariableA("BRINDLE_PLAYER_LOG", playerLog.c_str());
-        SetEnvironmentVariableA("BRINDLE_RECORD_LOG", recordLog.c_str());
-        dialog = StartLauncherFromDisc(&launcher);
-        ASSERT_NE(nullptr, dialog);
-        ASSERT_TRUE(ControlEnabled(dialog, IDOK)) << "the title should count as installed";
-    }
-    void TearDown() override {
-        EndProcess(launcher);
-        RestoreDiscDrive();
-        ResetTitleState();
-    }
+    Play() : InstalledLauncher("play") {}
     // The insert-disc prompt of the launcher, checked to be exactly that.
     HWND ExpectInsertDiscPrompt() {
         HWND box = WaitForMessageBox(launcher.id, kWait);
@@ -68,9 +50,6 @@ class Play : public ::testing::Test {
         EXPECT_EQ("e:\\BRINDMOR.EXE\r\n", WaitForFileText(playerLog));
         EXPECT_NE(nullptr, WaitForTopWindow("TWL_ORB", "Brindlemoor", 0, kWait));
     }
-    std::string playerLog, recordLog;
-    Process launcher;
-    HWND dialog = NULL;
 };
 } // namespace
 

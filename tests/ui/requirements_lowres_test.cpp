@@ -22,27 +22,9 @@ const char kMissingDisplayAndSound[] =
     "\r\n    * a video display capable of 640 by 480 with at least 256 colors"
     "\r\n    * a sound card";
 
-class Requirements : public ::testing::Test {
+class Requirements : public InstalledLauncher {
   protected:
-    void SetUp() override {
-        ResetTitleState();
-        ASSERT_TRUE(RestoreDiscDrive());
-        ASSERT_TRUE(RecordInstalledTitle());
-        playerLog = "C:\\player-lowres.log";
-        recordLog = "C:\\recorder-lowres.log";
-        DeleteFileA(playerLog.c_str());
-        DeleteFileA(recordLog.c_str());
-        SetEnvironmentVariableA("BRINDLE_PLAYER_LOG", playerLog.c_str());
-        SetEnvironmentVariableA("BRINDLE_RECORD_LOG", recordLog.c_str());
-        dialog = StartLauncherFromDisc(&launcher);
-        ASSERT_NE(nullptr, dialog);
-        ASSERT_TRUE(ControlEnabled(dialog, IDOK));
-    }
-    void TearDown() override {
-        EndProcess(launcher);
-        RestoreDiscDrive();
-        ResetTitleState();
-    }
+    Requirements() : InstalledLauncher("lowres") {}
     // Presses Play and returns the requirements message, checked to be exactly that.
     HWND PlayAndExpectTheList() {
         ClickButton(dialog, IDOK);
@@ -57,9 +39,6 @@ class Requirements : public ::testing::Test {
         }
         return box;
     }
-    std::string playerLog, recordLog;
-    Process launcher;
-    HWND dialog = NULL;
 };
 } // namespace
 
