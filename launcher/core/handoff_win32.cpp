@@ -40,6 +40,7 @@ BOOL RunRegisteredProgram(HINSTANCE instance, UINT makerId, UINT productId, UINT
 
     char ownPath[256] = "";
     GetModuleFileNameA(instance, ownPath, sizeof ownPath);
+    ownPath[sizeof ownPath - 1] = '\0'; // a path that filled the buffer may come back unterminated
     if (NamesThisLauncher(registered, ownPath))
         return FALSE;
 

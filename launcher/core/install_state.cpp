@@ -26,11 +26,11 @@ InstallState SetupModeFromText(const char *modeText) {
     return SetupNone;
 }
 
-InstallState DecideInstallState(const char *modeText, const char *recordedPath, bool filePresent) {
+InstallState DecideInstallState(const char *modeText, bool recorded, bool filePresent) {
     const InstallState mode = SetupModeFromText(modeText);
     if (mode == SetupNone)
         return SetupNone;
-    if (recordedPath == nullptr || recordedPath[0] == '\0')
+    if (!recorded)
         return mode;
     return filePresent ? SetupComplete : SetupIncomplete;
 }

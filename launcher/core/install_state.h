@@ -15,9 +15,9 @@ enum InstallState {
 // for any text it does not recognise.
 InstallState SetupModeFromText(const char *modeText);
 
-// The state for a mode text, the recorded data-file path (empty: nothing recorded) and whether
-// that file exists. A mode of SetupNone never looks at the record.
-InstallState DecideInstallState(const char *modeText, const char *recordedPath, bool filePresent);
+// The state for a mode text, whether an installation is recorded, and whether its data file
+// exists. A mode of SetupNone never looks at the record.
+InstallState DecideInstallState(const char *modeText, bool recorded, bool filePresent);
 
 #ifdef _WIN32
 #include <windows.h>
@@ -27,6 +27,8 @@ InstallState DecideInstallState(const char *modeText, const char *recordedPath, 
 InstallState GetInstallState(HINSTANCE instance);
 
 // The "Install" value of the title's section of the INI file into destination; TRUE when not empty.
+// A value longer than the destination is recorded (TRUE) but left empty there: it names no file
+// we could test, and its cut prefix could name another.
 BOOL ReadInstalledDataPath(HINSTANCE instance, char *destination, size_t capacity);
 
 // TRUE when the data file's name is configured and a file exists at path.

@@ -19,7 +19,7 @@ InstallState GetInstallState(HINSTANCE instance) {
         return SetupNone;
     const BOOL recorded = ReadInstalledDataPath(instance, gDataFilePath, sizeof gDataFilePath);
     const bool present = recorded && InstalledDataPresent(instance, gDataFilePath);
-    return DecideInstallState(modeText, gDataFilePath, present);
+    return DecideInstallState(modeText, recorded != FALSE, present);
 }
 
 BOOL ReadInstalledDataPath(HINSTANCE, char *destination, size_t capacity) {

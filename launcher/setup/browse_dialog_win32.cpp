@@ -61,8 +61,8 @@ BOOL InitBrowseDialog(HWND dialog) {
     // Longer texts could not be read back whole.
     SendDlgItemMessageA(dialog, IDC_BROWSE_EDIT, EM_LIMITTEXT, kTextCapacity - 1, 0);
     SetDlgItemTextFromLang(dialog, IDC_BROWSE_EDIT, LANG_DEFAULT_FOLDER);
-    char spec[kTextCapacity] = "c:\\*";
-    DlgDirListA(dialog, spec, IDC_BROWSE_DRIVES, 0, kDriveListing);
+    char pattern[kTextCapacity] = "c:\\*";
+    DlgDirListA(dialog, pattern, IDC_BROWSE_DRIVES, 0, kDriveListing);
     DropCdRomDrives(dialog);
     SetDlgItemTextA(dialog, IDC_BROWSE_PATH, "c:\\");
     char wildcard[kTextCapacity] = "*";

@@ -10,8 +10,8 @@ void RunInstall(HWND mainDialog);
 // when the whole file arrived.
 BOOL CopyDataFile(HWND window, unsigned char titleDrive);
 
-// Records the installed data file in BRINDMOR.INI.
-void WriteInstallRecord();
+// Records the installed data file in BRINDMOR.INI; FALSE when the record could not be written.
+BOOL WriteInstallRecord();
 
 // Creates every missing folder along the install folder's path.
 void CreateFolderPath();

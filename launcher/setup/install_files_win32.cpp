@@ -1,6 +1,8 @@
 // Opening, copying and closing the install's files through the Win32 file calls.
 #include "install_files.h"
 
+#include "../../common/text.h"
+
 #include "install_progress.h"
 
 static SourceReader gSource = {nullptr, 0};
@@ -95,17 +97,35 @@ void SendProgress(void *context, unsigned percent) {
 }
 } // namespace
 
+// Puts the finished copy in the data file's place, replacing an earlier installation's file.
+static bool ReplaceWithCopy(const char *copyPath, const char *destinationPath) {
+    if (MoveFileExA(copyPath, destinationPath, MOVEFILE_REPLACE_EXISTING))
+        return true;
+    // Systems without MoveFileExA: make room, then rename.
+    DeleteFileA(destinationPath);
+    return MoveFileA(copyPath, destinationPath) != FALSE;
+}
+
 BOOL TransferSource(const char *destinationPath, HWND window) {
     HCURSOR kept = SetCursor(LoadCursorA(NULL, MAKEINTRESOURCEA(32514))); // IDC_WAIT
+    // The copy is made beside the data file and takes its place only when complete, so a failed
+    // Setup never destroys the data file of an installation that was working.
+    char copyPath[MAX_PATH];
+    CopyText(copyPath, sizeof copyPath, destinationPath);
+    const size_t length = TextLength(copyPath);
+    if (length > 0)
+        copyPath[length - 1] = '~';
     DestinationWriter writer = {nullptr, 0, 0, nullptr, false};
-    bool opened = gSource.handle != nullptr && OpenDestinationFile(destinationPath, &writer);
+    bool opened = gSource.handle != nullptr && length > 0 && OpenDestinationFile(copyPath, &writer);
     const FileIo io = {ReadChunk, WriteChunk};
     const ProgressSink progress = {SendProgress, window};
     bool complete = CopyInChunks(io, gSource, writer, progress);
     CloseDestinationFile(&writer);
     CloseSourceFile(&gSource);
+    if (complete)
+        complete = ReplaceWithCopy(copyPath, destinationPath);
     if (opened && !complete)
-        DeleteFileA(destinationPath); // a partial data file must not pass for an installed one
+        DeleteFileA(copyPath); // a partial copy must not stay behind
     SetCursor(kept);
     return complete ? TRUE : FALSE;
 }

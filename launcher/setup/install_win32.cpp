@@ -2,6 +2,8 @@
 #include "install.h"
 
 #include "../../common/read_only.h"
+#include "../../common/text.h"
+#include "../core/install_state.h"
 #include "../core/strings.h"
 #include "../resources/resource_ids.h"
 #include "../syscheck/disc_paths.h"
@@ -39,11 +41,18 @@ BOOL CopyDataFile(HWND window, unsigned char titleDrive) {
     return TransferSource(gDataFilePath, window);
 }
 
-void WriteInstallRecord() {
+BOOL WriteInstallRecord() {
     char iniFile[20], section[260];
     LoadFixedString(IDS_INI_FILE, iniFile, sizeof iniFile);
     LoadLangString(LANG_TITLE, section, sizeof section);
-    WritePrivateProfileStringA(section, "Install", gDataFilePath, iniFile);
+    return WritePrivateProfileStringA(section, "Install", gDataFilePath, iniFile);
+}
+
+// True when BRINDMOR.INI already names this data file (an earlier installation into the folder).
+static bool RecordNamesDataFile() {
+    char recorded[kDataFilePathSize];
+    return ReadInstalledDataPath(NULL, recorded, sizeof recorded) &&
+           lstrcmpiA(recorded, gDataFilePath) == 0;
 }
 
 // Copies the uninstaller beside the data file and registers it, in that order, so the entry
@@ -57,12 +66,20 @@ static void InstallUninstaller(unsigned char titleDrive) {
     BuildUninstallerSourcePath(titleDrive, TitleRoot(), fileName, source, sizeof source);
     BOOL copied = CopyFileA(source, installed, FALSE);
     ClearReadOnly(installed); // a copy from a CD-ROM arrives read-only
-    if (copied)
-        RegisterUninstall(displayName, installed);
+    // Windows runs the command as it stands: a path with a blank must not be split.
+    char command[MAX_PATH + 2] = "";
+    if (copied && AppendPathArgument(command, sizeof command, installed))
+        RegisterUninstall(displayName, command);
 }
 
 static void ShowStatus(HWND mainDialog, UINT offset) {
     SetDlgItemTextFromLang(mainDialog, IDC_STATUS, offset);
+}
+
+// The failure must be seen also where the main dialog hid its empty status line.
+static void ShowFailure(HWND mainDialog) {
+    ShowStatus(mainDialog, LANG_INSTALL_FAILED); // Play keeps the state it had
+    ShowWindow(GetDlgItem(mainDialog, IDC_STATUS), SW_SHOW);
 }
 
 void RunInstall(HWND mainDialog) {
@@ -73,10 +90,16 @@ void RunInstall(HWND mainDialog) {
     InvalidateRect(mainDialog, NULL, FALSE);
     UpdateWindow(mainDialog);
     if (!CopyDataFile(mainDialog, titleDrive)) {
-        ShowStatus(mainDialog, LANG_INSTALL_FAILED); // Play keeps the state it had
+        ShowFailure(mainDialog);
         return;
     }
-    WriteInstallRecord();
+    if (!WriteInstallRecord()) {
+        // Without its record nothing would ever find the copied file again.
+        if (!RecordNamesDataFile())
+            DeleteFileA(gDataFilePath);
+        ShowFailure(mainDialog);
+        return;
+    }
     InstallUninstaller(titleDrive);
     ShowStatus(mainDialog, LANG_READY);
     HWND play = GetDlgItem(mainDialog, IDC_PLAY);

@@ -62,6 +62,7 @@ const char *TitleRoot() {
 void ComputeTitleRoot() {
     char module[256] = "";
     GetModuleFileNameA(NULL, module, sizeof module);
+    module[sizeof module - 1] = '\0'; // a path that filled the buffer may come back unterminated
     TitleRootFromModulePath(module, gTitleRoot, sizeof gTitleRoot);
 }
 

@@ -17,7 +17,8 @@ static void InitAboutDialog(HWND dialog) {
 
     char line[256] = "";
     GetModuleFileNameA(instance, line, sizeof line);
-    char version[64]; // room for any version text a person would write
+    line[sizeof line - 1] = '\0'; // a path that filled the buffer may come back unterminated
+    char version[64];             // room for any version text a person would write
     GetFileVersionText(line, version, sizeof version);
     LoadLangString(LANG_VERSION_LINE, line, sizeof line);
     SubstitutePlaceholder(line, sizeof line, version, 'T');

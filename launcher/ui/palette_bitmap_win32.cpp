@@ -12,6 +12,8 @@ static DWORD ColourCount(const BITMAPINFOHEADER *header) {
 
 HPALETTE CreateDibPalette(const BITMAPINFOHEADER *header) {
     const DWORD colours = ColourCount(header);
+    if (colours > 256) // no logical palette of ours holds more; the block size must not wrap
+        return NULL;
     LOGPALETTE *logical = static_cast<LOGPALETTE *>(LocalAlloc(LPTR, 4 + 4 * size_t(colours)));
     if (logical == NULL)
         return NULL;
@@ -41,8 +43,8 @@ HBITMAP LoadPaletteBitmap(HINSTANCE instance, UINT id, HPALETTE *palette, LONG *
     const DWORD size = SizeofResource(instance, found);
     // Only an uncompressed DIB of at most 8 bits with its table inside the resource is drawable.
     const BITMAPINFOHEADER *source = static_cast<const BITMAPINFOHEADER *>(resource);
-    if (size < 40 || source->biBitCount > 8 || ColourCount(source) > 256 ||
-        40 + 4 * ColourCount(source) > size)
+    if (size < 40 || source->biSize != 40 || source->biCompression != BI_RGB ||
+        source->biBitCount > 8 || ColourCount(source) > 256 || 40 + 4 * ColourCount(source) > size)
         return NULL;
 
     HDC screen = GetDC(NULL);

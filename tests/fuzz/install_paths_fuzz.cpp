@@ -55,7 +55,7 @@ void CheckPrefixes(const std::string &folder, const Prefixes &prefixes) {
 void CheckStateDecision(const std::string &mode, const std::string &record, bool present) {
     std::unique_ptr<char[]> modeText = ExactText(mode);
     std::unique_ptr<char[]> recordText = ExactText(record);
-    InstallState state = DecideInstallState(modeText.get(), recordText.get(), present);
+    InstallState state = DecideInstallState(modeText.get(), recordText.get()[0] != '\0', present);
     bool known = mode == "Setup:Required" || mode == "Setup:Optional";
     if (!known && state != SetupNone)
         __builtin_trap(); // only the exact mode texts turn setup on

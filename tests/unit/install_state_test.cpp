@@ -34,6 +34,6 @@ TEST(InstallStateDecision, RecordAndDataFile) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.mode) + " / " + c.recorded + (c.present ? " present" : ""));
-        EXPECT_EQ(c.expected, DecideInstallState(c.mode, c.recorded, c.present));
+        EXPECT_EQ(c.expected, DecideInstallState(c.mode, c.recorded[0] != '\0', c.present));
     }
 }

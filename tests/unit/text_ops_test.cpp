@@ -73,3 +73,15 @@ TEST(BoundedText, CopiesAndAppendsWithinCapacity) {
     EXPECT_TRUE(EqualIgnoringCase("Local", "LOCAL"));
     EXPECT_FALSE(EqualIgnoringCase("Local", "Locale"));
 }
+
+TEST(BoundedText, PathArgumentsAreQuotedOnlyWithABlank) {
+    char line[32] = "x ";
+    EXPECT_TRUE(AppendPathArgument(line, sizeof line, "C:\\TWL\\brindd95.exe"));
+    EXPECT_STREQ("x C:\\TWL\\brindd95.exe", line);
+    char quoted[32] = "";
+    EXPECT_TRUE(AppendPathArgument(quoted, sizeof quoted, "C:\\My Games\\b.exe"));
+    EXPECT_STREQ("\"C:\\My Games\\b.exe\"", quoted);
+    char small[20] = "x ";
+    EXPECT_FALSE(AppendPathArgument(small, sizeof small, "C:\\My Games\\b.exe")); // 19 + 2 quotes
+    EXPECT_STREQ("x ", small);
+}

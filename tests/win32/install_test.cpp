@@ -88,8 +88,10 @@ class DiscDataAside {
     ~DiscDataAside() {
         if (!moved_)
             return; // the disc's own file is still in place
-        // A link to a kernel file cannot be deleted through Windows' calls.
-        if (!DeleteFileA(path_.c_str()))
+        // A link to a kernel file cannot be deleted through Windows' calls. Only then is rm run:
+        // started for nothing, it could still be running, and delete the file put back below.
+        if (GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES &&
+            !DeleteFileA(path_.c_str()))
             RunUnix("/bin/rm -f " + RigPath("disc-e/data/install.qkt"), [this] {
                 return GetFileAttributesA(path_.c_str()) == INVALID_FILE_ATTRIBUTES;
             });
@@ -242,8 +244,9 @@ TEST_F(InstallRun, InstallingAgainReplacesTheRecordAndMovesTheEntry) {
     EXPECT_EQ(2, RegistryValueCount(UNINSTALL_KEY));
     std::string command;
     ASSERT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &command));
-    EXPECT_EQ("C:\\TWL\\OTHER PLACE\\brindd95.exe", command);
-    EXPECT_TRUE(FileExists(command));
+    // Quoted, since the path holds a blank: Windows runs the command as it stands.
+    EXPECT_EQ("\"C:\\TWL\\OTHER PLACE\\brindd95.exe\"", command);
+    EXPECT_TRUE(FileExists("C:\\TWL\\OTHER PLACE\\brindd95.exe"));
     EXPECT_TRUE(ReadWholeFile(DiscFile("data\\install.qkt")) ==
                 ReadWholeFile("C:\\TWL\\OTHER PLACE\\BRINDMOR.QKT"));
 
@@ -288,6 +291,36 @@ TEST_F(InstallRun, ASourceShorterThanItsSizeEndsAndLeavesNoRecord) {
     Install();
     ExpectNoRecord(kDefaultFolder);
     EXPECT_EQ(std::vector<unsigned>({0, 0, 100}), gProgress); // one short chunk, then the end
+}
+
+// Setup run again over a working installation, and the copy fails part way: the installed data
+// file, its record and its entry stay as they were, and the failure is shown even where the
+// status line was hidden.
+TEST_F(InstallRun, AFailedSecondInstallKeepsTheWorkingOne) {
+    const char shortFile[] = "/sys/kernel/mm/transparent_hugepage/enabled";
+    std::string probe = ReadWholeFile(WindowsPathOf(shortFile));
+    if (probe.empty() || probe.size() >= 4096)
+        GTEST_SKIP() << "no short kernel file on this machine";
+    Install();
+    ASSERT_EQ(Lang(LANG_READY), Status());
+    const std::string data = std::string(kDefaultFolder) + "\\BRINDMOR.QKT";
+    const std::string installed = ReadWholeFile(data);
+    ASSERT_FALSE(installed.empty());
+    ShowWindow(GetDlgItem(host_, IDC_STATUS), SW_HIDE); // as in the main dialog's installed state
+    {
+        DiscDataAside aside;
+        ASSERT_TRUE(aside.moved());
+        ASSERT_TRUE(RunUnix(
+            "/bin/ln -s " + std::string(shortFile) + " " + RigPath("disc-e/data/install.qkt"),
+            [&probe] { return ReadWholeFile(DiscFile("data\\install.qkt")) == probe; }));
+        Install();
+    }
+    EXPECT_EQ(Lang(LANG_INSTALL_FAILED), Status());
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(host_, IDC_STATUS)));
+    EXPECT_TRUE(ReadWholeFile(data) == installed) << "the working data file was touched";
+    EXPECT_FALSE(FileExists(std::string(kDefaultFolder) + "\\BRINDMOR.QK~"));
+    EXPECT_EQ(std::vector<std::string>({"Install=" + data}), IniEntries("Brindlemoor"));
+    EXPECT_TRUE(RegistryKeyExists(UNINSTALL_KEY));
 }
 
 TEST_F(InstallRun, WinesProgramListShowsTheTitleAfterAnInstall) {
