@@ -138,7 +138,8 @@ void RemoveInstallation(HINSTANCE instance, BOOL mayDeleteGroup, SelfDeleteFiles
         CloseAndDelete(component.path, component.handle);
     }
     DeleteUninstallKey(removalNames.title);
-    char dataFile[256];
+    // The launcher writes the record from a MAX_PATH buffer: every record it makes fits here.
+    char dataFile[MAX_PATH];
     if (ReadInstallEntry(instance, dataFile, sizeof dataFile) && RemoveDataFile(instance, dataFile))
         RemoveIniSection(instance);
     PrepareSelfDelete(instance, selfDelete);

@@ -98,6 +98,24 @@ TEST_F(BadInputUninstall, ARecordLongerThanItReadsNeverDeletesTheFileItsPrefixNa
     EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
 }
 
+TEST_F(BadInputUninstall, TheLongestRecordTheLauncherWritesIsStillRemoved) {
+    // The launcher's record buffer holds 259 characters; a 256-character record was once refused.
+    for (size_t length : {256u, 259u}) {
+        SCOPED_TRACE(length);
+        ASSERT_TRUE(PrepareInstalledState());
+        std::string data = bad_input::FileAtPathLength(length, "BRINDMOR.QKT");
+        ASSERT_EQ(length, data.size());
+        ASSERT_TRUE(
+            WritePrivateProfileStringA("Brindlemoor", "Install", data.c_str(), IniPath().c_str()));
+        RunWithYes(INSTALLED_UNINSTALLER);
+        EXPECT_FALSE(FileExists(data));
+        EXPECT_FALSE(FileExists(IniPath()));
+        EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+        EXPECT_TRUE(WaitUntilGone(INSTALLED_UNINSTALLER, 15000));
+        EXPECT_TRUE(WaitForNoBatch());
+    }
+}
+
 // The data file and its record go whatever the depth. Its batch lines would pass 125 characters,
 // so no self-deletion batch is written at all (rather than one with cut paths): the uninstaller
 // and its folder stay, and no temporary file is left behind.
