@@ -31,6 +31,9 @@ struct SelfDeleteFiles {
 BOOL LocateComponents(HINSTANCE instance);
 // Closes an open component and deletes its file; an unopened one (HFILE_ERROR) is left alone.
 void CloseAndDelete(const char *path, HFILE handle);
+// Program Manager entries, components, the data file and its record, the uninstall key, then the
+// self-deletion files. When the title's data file cannot be deleted, its record, the key and the
+// uninstaller stay (selfDelete not ready).
 void RemoveInstallation(HINSTANCE instance, BOOL mayDeleteGroup, SelfDeleteFiles *selfDelete);
 void RestoreReadOnly();
 BOOL DeleteUninstallKey(const char *name);

@@ -132,16 +132,22 @@ void CloseAndDelete(const char *path, HFILE handle) {
 }
 
 void RemoveInstallation(HINSTANCE instance, BOOL mayDeleteGroup, SelfDeleteFiles *selfDelete) {
+    selfDelete->ready = FALSE;
     RemoveProgmanEntries(mayDeleteGroup);
     for (int i = 0; i < kComponentCount; ++i) {
         Component &component = installedFiles.components[i];
         CloseAndDelete(component.path, component.handle);
     }
-    DeleteUninstallKey(removalNames.title);
     // The launcher writes the record from a MAX_PATH buffer: every record it makes fits here.
     char dataFile[MAX_PATH];
-    if (ReadInstallEntry(instance, dataFile, sizeof dataFile) && RemoveDataFile(instance, dataFile))
+    if (ReadInstallEntry(instance, dataFile, sizeof dataFile)) {
+        // A data file that stayed keeps its record, the uninstall entry and the uninstaller
+        // itself, so that a later run can still finish the removal.
+        if (!RemoveDataFile(instance, dataFile))
+            return;
         RemoveIniSection(instance);
+    }
+    DeleteUninstallKey(removalNames.title);
     PrepareSelfDelete(instance, selfDelete);
 }
 

@@ -92,3 +92,28 @@ TEST_F(UninstallFiles, ReadOnlyUninstallerIsStillDeletedByTheBatch) {
     EXPECT_TRUE(WaitUntilGone(INSTALLED_UNINSTALLER, 15000));
     EXPECT_TRUE(WaitUntilGone("C:\\TWL", 15000));
 }
+
+TEST_F(UninstallFiles, HeldDataFileKeepsItsRecordTheKeyAndTheUninstaller) {
+    const char *player = INSTALL_FOLDER "\\BRINDMOR.EXE";
+    ASSERT_TRUE(WriteWholeFile(player, "player"));
+    // Another program holds the data file open with no sharing: it cannot be deleted.
+    HANDLE held = CreateFileA(INSTALLED_DATA_FILE, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    RemoveWithYes();
+    EXPECT_TRUE(FileExists(INSTALLED_DATA_FILE));
+    EXPECT_EQ(INSTALLED_DATA_FILE, IniValue("Brindlemoor", "Install"));
+    EXPECT_TRUE(RegistryKeyExists(UNINSTALL_KEY)) << "nothing else would start the uninstaller";
+    EXPECT_TRUE(TemporaryBatchFiles().empty()) << "no self-deletion was prepared";
+    EXPECT_FALSE(FileExists(player)) << "the components go all the same";
+    Settle(2000);
+    EXPECT_TRUE(FileExists(INSTALLED_UNINSTALLER));
+    CloseHandle(held);
+
+    // Once the file is free, a second run finishes the removal.
+    RemoveWithYes();
+    EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
+    EXPECT_FALSE(FileExists(IniPath()));
+    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+    EXPECT_TRUE(WaitUntilGone(INSTALLED_UNINSTALLER, 15000));
+    EXPECT_TRUE(WaitUntilGone("C:\\TWL", 15000));
+}
