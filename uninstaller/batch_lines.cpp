@@ -2,6 +2,7 @@
 #include "batch_lines.h"
 
 #include "../common/text.h"
+#include "command_quoting.h"
 
 namespace {
 
@@ -10,11 +11,15 @@ bool AddLine(BatchScript *script, const char *command, const char *argument, siz
     if (script->count >= kMaxBatchLines)
         return false;
     size_t commandLength = TextLength(command);
-    if (commandLength + argumentLength > kBatchLineLimit)
+    if (commandLength > kBatchLineLimit)
         return false;
     BatchLine &line = script->lines[script->count];
     CopyText(line.text, sizeof line.text, command);
-    CopyText(line.text + commandLength, argumentLength + 1, argument);
+    // A path with a blank goes in quotes, which count towards the 125 characters; unquoted, cmd
+    // would take its first word for the whole path.
+    if (!PutQuotedIfBlank(argument, argumentLength, line.text + commandLength,
+                          kBatchLineLimit - commandLength + 1))
+        return false;
     line.needsEarlierWrite = needsEarlierWrite;
     ++script->count;
     return true;
@@ -38,7 +43,8 @@ size_t LastBackslash(const char *text, size_t length) {
     return length;
 }
 
-// "rmdir " + folder, then each parent while the line stays longer than "rmdir " and a drive.
+// "rmdir " + folder, then each parent while the line stays longer than "rmdir " and a drive. The
+// parents are cut from the unquoted path; each line quotes its own folder as it needs.
 bool AddRemoveFolders(BatchScript *script, const char *folder) {
     const size_t kStop = 9;
     const size_t kCommand = 6;

@@ -20,8 +20,9 @@ struct BatchScript {
 };
 
 // "@echo off", "chdir" the own drive's root, "del" the own file, "rmdir" the install folder and
-// each parent (deepest first, not the root), "del" the PIF, "del" the batch file. False, with no
-// lines, when a line would pass 125 characters or the own path has no backslash: a cut path or a
+// each parent (deepest first, not the root), "del" the PIF, "del" the batch file; a path with a
+// blank is put in double quotes, the others stay as they are. False, with no lines, when a line
+// would pass 125 characters (quotes counted) or the own path has no backslash: a cut path or a
 // missing drive would send the commands elsewhere.
 bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, const char *pifPath,
                           const char *batchPath, BatchScript *script);

@@ -5,6 +5,7 @@
 
 #include "../common/text.h"
 #include "batch_lines.h"
+#include "command_quoting.h"
 #include "paths.h"
 #include "pif_patch.h"
 #include "resources/uninstaller_ids.h"
@@ -22,13 +23,6 @@ BOOL IsNtFamily() {
     return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
-bool HasBlank(const char *text) {
-    for (; *text != '\0'; ++text)
-        if (*text == ' ')
-            return true;
-    return false;
-}
-
 // cmd.exe has no PIF support: run the batch itself, minimised, from the Windows directory so that
 // no folder the batch removes is its current one.
 void StartThroughInterpreter(const char *batchPath) {
@@ -36,7 +30,7 @@ void StartThroughInterpreter(const char *batchPath) {
     DWORD n = GetEnvironmentVariableA("COMSPEC", interpreter, sizeof interpreter);
     if (n == 0 || n >= sizeof interpreter)
         CopyText(interpreter, sizeof interpreter, "cmd.exe");
-    const char *quote = HasBlank(batchPath) ? "\"" : "";
+    const char *quote = HasBlank(batchPath, TextLength(batchPath)) ? "\"" : "";
     char line[MAX_PATH + kTempNameCapacity + 16];
     int length =
         std::snprintf(line, sizeof line, "\"%s\" /c %s%s%s", interpreter, quote, batchPath, quote);
@@ -55,6 +49,13 @@ void StartThroughInterpreter(const char *batchPath) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
+}
+
+// WinExec splits its command line at blanks: a PIF path with one goes in quotes.
+void StartPif(const char *pifPath) {
+    char line[kTempNameCapacity + 2];
+    if (PutQuotedIfBlank(pifPath, TextLength(pifPath), line, sizeof line))
+        WinExec(line, SW_SHOWMINIMIZED);
 }
 
 } // namespace
@@ -137,5 +138,5 @@ void StartSelfDelete(const char *pifPath, const char *batchPath) {
     if (IsNtFamily())
         StartThroughInterpreter(batchPath);
     else
-        WinExec(pifPath, SW_SHOWMINIMIZED);
+        StartPif(pifPath);
 }

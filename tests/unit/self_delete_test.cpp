@@ -3,6 +3,7 @@
 
 #include "tools/pif/pif_layout.h"
 #include "uninstaller/batch_lines.h"
+#include "uninstaller/command_quoting.h"
 #include "uninstaller/pif_patch.h"
 
 #include <cstring>
@@ -76,6 +77,82 @@ TEST(SelfDeleteBatch, NothingWhenALineWouldBeCut) {
     EXPECT_FALSE(BuildSelfDeleteLines(longOwn.c_str(), "C:\\GAMES", kPif, kBat, &script));
     EXPECT_FALSE(BuildSelfDeleteLines("brindd95.exe", "brindd95.exe", kPif, kBat, &script))
         << "no drive root to change to";
+}
+
+TEST(SelfDeleteBatch, PathsWithBlanksAreQuoted) {
+    // One level, with the Windows directory holding a blank too.
+    ASSERT_TRUE(BuildSelfDeleteLines("C:\\My Games\\brindd95.exe", "C:\\My Games",
+                                     "C:\\MY WIN\\unt1A2B.pif", "C:\\MY WIN\\unt1A2B.bat",
+                                     &script));
+    std::vector<std::string> expected = {"@echo off",
+                                         "chdir C:\\",
+                                         "del \"C:\\My Games\\brindd95.exe\"",
+                                         "rmdir \"C:\\My Games\"",
+                                         "del \"C:\\MY WIN\\unt1A2B.pif\"",
+                                         "del \"C:\\MY WIN\\unt1A2B.bat\""};
+    EXPECT_EQ(expected, Lines(script));
+
+    // Three levels: each parent is cut from the unquoted path, then quoted as it needs.
+    ASSERT_TRUE(BuildSelfDeleteLines("C:\\Program Files\\X Y\\Z\\brindd95.exe",
+                                     "C:\\Program Files\\X Y\\Z", kPif, kBat, &script));
+    expected = {"@echo off",
+                "chdir C:\\",
+                "del \"C:\\Program Files\\X Y\\Z\\brindd95.exe\"",
+                "rmdir \"C:\\Program Files\\X Y\\Z\"",
+                "rmdir \"C:\\Program Files\\X Y\"",
+                "rmdir \"C:\\Program Files\"",
+                "del C:\\WINDOWS\\unt1A2B.pif",
+                "del C:\\WINDOWS\\unt1A2B.bat"};
+    EXPECT_EQ(expected, Lines(script));
+    EXPECT_TRUE(script.lines[5].needsEarlierWrite);
+
+    // Only the deepest folder has a blank: its parents stay unquoted.
+    ASSERT_TRUE(
+        BuildSelfDeleteLines("D:\\AA\\BB\\C D\\u.exe", "D:\\AA\\BB\\C D", kPif, kBat, &script));
+    std::vector<std::string> lines = Lines(script);
+    ASSERT_EQ(8u, lines.size());
+    EXPECT_EQ("rmdir \"D:\\AA\\BB\\C D\"", lines[3]);
+    EXPECT_EQ("rmdir D:\\AA\\BB", lines[4]);
+    EXPECT_EQ("rmdir D:\\AA", lines[5]);
+
+    // An uninstaller with a blank in its name in the root: one rmdir of the drive, unquoted.
+    ASSERT_TRUE(BuildSelfDeleteLines("C:\\brind d95.exe", "C:", kPif, kBat, &script));
+    lines = Lines(script);
+    ASSERT_EQ(6u, lines.size());
+    EXPECT_EQ("chdir C:\\", lines[1]);
+    EXPECT_EQ("del \"C:\\brind d95.exe\"", lines[2]);
+    EXPECT_EQ("rmdir C:", lines[3]);
+}
+
+TEST(SelfDeleteBatch, QuotesCountTowardsTheLineLimit) {
+    std::string folder = "C:\\ " + std::string(113, 'f'); // "rmdir " + 2 quotes + 117 = 125
+    std::string own = folder + "\\u";                     // "del " + 2 quotes + 119 = 125
+    ASSERT_TRUE(BuildSelfDeleteLines(own.c_str(), folder.c_str(), kPif, kBat, &script));
+    EXPECT_EQ(125u, std::strlen(script.lines[2].text));
+    EXPECT_EQ(125u, std::strlen(script.lines[3].text));
+    EXPECT_EQ('"', script.lines[3].text[124]);
+
+    std::string deeper = folder + "f"; // 126 with its quotes
+    EXPECT_FALSE(BuildSelfDeleteLines("C:\\u.exe", deeper.c_str(), kPif, kBat, &script));
+    EXPECT_EQ(0, script.count);
+    std::string ownLonger = folder + "\\uu";
+    EXPECT_FALSE(BuildSelfDeleteLines(ownLonger.c_str(), folder.c_str(), kPif, kBat, &script));
+}
+
+TEST(CommandQuoting, QuotedOnlyWithABlankAndOnlyWhole) {
+    char out[16];
+    ASSERT_TRUE(PutQuotedIfBlank("C:\\W\\u.pif", 10, out, sizeof out));
+    EXPECT_STREQ("C:\\W\\u.pif", out);
+    ASSERT_TRUE(PutQuotedIfBlank("C:\\A B\\u.pif", 12, out, sizeof out));
+    EXPECT_STREQ("\"C:\\A B\\u.pif\"", out);
+    ASSERT_TRUE(PutQuotedIfBlank("C:\\AB\\C D", 5, out, sizeof out));
+    EXPECT_STREQ("C:\\AB", out) << "a blank after the length does not count";
+
+    char exact[15]; // 12 characters, 2 quotes and the NUL
+    EXPECT_TRUE(PutQuotedIfBlank("C:\\A B\\u.pif", 12, exact, sizeof exact));
+    char tooSmall[14];
+    EXPECT_FALSE(PutQuotedIfBlank("C:\\A B\\u.pif", 12, tooSmall, sizeof tooSmall));
+    EXPECT_STREQ("", tooSmall) << "a cut path would name another file";
 }
 
 TEST(PifTemplate, BytesChecksumAndSections) {

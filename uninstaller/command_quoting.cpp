@@ -1,0 +1,27 @@
+// Paths put on a command line or in a batch line, quoted when a blank would split them.
+#include "command_quoting.h"
+
+bool HasBlank(const char *text, size_t length) {
+    for (size_t i = 0; i < length && text[i] != '\0'; ++i)
+        if (text[i] == ' ')
+            return true;
+    return false;
+}
+
+bool PutQuotedIfBlank(const char *text, size_t length, char *dst, size_t capacity) {
+    if (capacity == 0)
+        return false;
+    dst[0] = '\0';
+    size_t quotes = HasBlank(text, length) ? 2 : 0;
+    if (length + quotes + 1 > capacity)
+        return false;
+    size_t at = 0;
+    if (quotes != 0)
+        dst[at++] = '"';
+    for (size_t i = 0; i < length; ++i)
+        dst[at++] = text[i];
+    if (quotes != 0)
+        dst[at++] = '"';
+    dst[at] = '\0';
+    return true;
+}
