@@ -41,24 +41,6 @@ bool AppendWhole(char *dst, size_t capacity, const char *src) {
     return true;
 }
 
-bool HasBlank(const char *text) {
-    for (; *text != '\0'; ++text)
-        if (*text == ' ')
-            return true;
-    return false;
-}
-
-bool AppendPathArgument(char *dst, size_t capacity, const char *path) {
-    const size_t used = TextLength(dst);
-    const bool quote = HasBlank(path);
-    if (AppendWhole(dst, capacity, quote ? "\"" : "") && AppendWhole(dst, capacity, path) &&
-        AppendWhole(dst, capacity, quote ? "\"" : ""))
-        return true;
-    if (used < capacity)
-        dst[used] = '\0'; // nothing of a cut argument stays
-    return false;
-}
-
 static char UpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
 }

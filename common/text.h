@@ -13,13 +13,6 @@ size_t AppendText(char *dst, size_t capacity, const char *src);
 // otherwise. For paths, where a cut text would name a different file.
 bool AppendWhole(char *dst, size_t capacity, const char *src);
 
-// True when the text holds a blank.
-bool HasBlank(const char *text);
-
-// Appends a path as one command-line argument: in quotation marks when it holds a blank, so no
-// program splits it. Whole or not at all, like AppendWhole.
-bool AppendPathArgument(char *dst, size_t capacity, const char *path);
-
 // Length of a text (our own, so portable decisions need no <cstring> of their callers).
 size_t TextLength(const char *text);
 

@@ -2,7 +2,7 @@
 #include "batch_lines.h"
 
 #include "../common/text.h"
-#include "command_quoting.h"
+#include "../common/command_quoting.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "../common/text.h"
 #include "batch_lines.h"
-#include "command_quoting.h"
+#include "../common/command_quoting.h"
 #include "paths.h"
 #include "pif_patch.h"
 #include "resources/uninstaller_ids.h"

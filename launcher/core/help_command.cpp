@@ -1,6 +1,7 @@
 // The command line that opens the help document in its associated program.
 #include "help_command.h"
 
+#include "../../common/command_quoting.h"
 #include "../../common/text.h"
 
 bool BuildHelpCommandLine(const char *program, const char *document, char *line, size_t capacity) {

@@ -2,6 +2,7 @@
 #include "install.h"
 
 #include "../../common/read_only.h"
+#include "../../common/command_quoting.h"
 #include "../../common/text.h"
 #include "../core/install_state.h"
 #include "../core/strings.h"

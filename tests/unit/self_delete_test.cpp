@@ -3,7 +3,7 @@
 
 #include "tools/pif/pif_layout.h"
 #include "uninstaller/batch_lines.h"
-#include "uninstaller/command_quoting.h"
+#include "common/command_quoting.h"
 #include "uninstaller/pif_patch.h"
 
 #include <cstring>

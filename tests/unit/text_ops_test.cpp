@@ -1,6 +1,7 @@
 // Placeholder substitution, the cut at the last character, and the bounded copies under them.
 #include <gtest/gtest.h>
 
+#include "common/command_quoting.h"
 #include "common/text.h"
 #include "launcher/core/text_ops.h"
 

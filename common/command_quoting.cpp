@@ -1,6 +1,8 @@
 // Paths put on a command line or in a batch line, quoted when a blank would split them.
 #include "command_quoting.h"
 
+#include "text.h"
+
 bool HasBlank(const char *text, size_t length) {
     for (size_t i = 0; i < length && text[i] != '\0'; ++i)
         if (text[i] == ' ')
@@ -24,4 +26,9 @@ bool PutQuotedIfBlank(const char *text, size_t length, char *dst, size_t capacit
         dst[at++] = '"';
     dst[at] = '\0';
     return true;
+}
+
+bool AppendPathArgument(char *dst, size_t capacity, const char *path) {
+    const size_t used = TextLength(dst);
+    return used < capacity && PutQuotedIfBlank(path, TextLength(path), dst + used, capacity - used);
 }
