@@ -13,6 +13,21 @@ bool StartsWith(const std::string &text, const std::string &lead) {
     return text.compare(0, lead.size(), lead) == 0;
 }
 
+// A path as the batch writes it: in double quotes when it holds a blank.
+std::string Arg(const std::string &path) {
+    return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
+}
+
+// The path of an rmdir line, without the quotes it may carry.
+std::string RmdirPath(const std::string &line) {
+    std::string path = line.substr(6);
+    // Quotes are ours only around a path that holds a blank; other quote characters belong to it.
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"' &&
+        path.find(' ') != std::string::npos)
+        path = path.substr(1, path.size() - 2);
+    return path;
+}
+
 void CheckScript(const std::string &own, const std::string &folder, const std::string &pif,
                  const std::string &batch, bool built, const BatchScript &script) {
     const size_t rootEnd = own.find('\\');
@@ -21,10 +36,12 @@ void CheckScript(const std::string &own, const std::string &folder, const std::s
             __builtin_trap();
         // A refusal needs a reason: no drive root, a line too long, or more folder levels than
         // lines (only empty levels, "\\" in a row, can need that many).
-        bool reason = rootEnd == std::string::npos || 7 + rootEnd > kBatchLineLimit ||
-                      4 + own.size() > kBatchLineLimit || 6 + folder.size() > kBatchLineLimit ||
-                      4 + pif.size() > kBatchLineLimit || 4 + batch.size() > kBatchLineLimit ||
-                      folder.find("\\\\") != std::string::npos;
+        bool reason =
+            rootEnd == std::string::npos ||
+            6 + Arg(own.substr(0, rootEnd + 1)).size() > kBatchLineLimit ||
+            4 + Arg(own).size() > kBatchLineLimit || 6 + Arg(folder).size() > kBatchLineLimit ||
+            4 + Arg(pif).size() > kBatchLineLimit || 4 + Arg(batch).size() > kBatchLineLimit ||
+            folder.find("\\\\") != std::string::npos;
         if (!reason)
             __builtin_trap();
         return;
@@ -39,19 +56,19 @@ void CheckScript(const std::string &own, const std::string &folder, const std::s
         lines[i] = line.text;
     }
     const int last = script.count - 1;
-    if (lines[0] != "@echo off" || lines[1] != "chdir " + own.substr(0, rootEnd + 1) ||
-        lines[2] != "del " + own || lines[last - 1] != "del " + pif ||
-        lines[last] != "del " + batch)
+    if (lines[0] != "@echo off" || lines[1] != "chdir " + Arg(own.substr(0, rootEnd + 1)) ||
+        lines[2] != "del " + Arg(own) || lines[last - 1] != "del " + Arg(pif) ||
+        lines[last] != "del " + Arg(batch))
         __builtin_trap();
     // rmdir: the folder, then each parent, strictly shorter each time, never past the drive.
-    if (lines[3] != "rmdir " + folder || script.lines[3].needsEarlierWrite)
+    if (lines[3] != "rmdir " + Arg(folder) || script.lines[3].needsEarlierWrite)
         __builtin_trap();
     for (int i = 4; i < last - 1; ++i) {
         if (!StartsWith(lines[i], "rmdir ") || !script.lines[i].needsEarlierWrite)
             __builtin_trap();
-        const std::string parent = lines[i].substr(6);
-        if (parent.size() >= lines[i - 1].size() - 6 || !StartsWith(folder, parent) ||
-            folder[parent.size()] != '\\' || parent.size() <= 3)
+        const std::string parent = RmdirPath(lines[i]);
+        if (lines[i] != "rmdir " + Arg(parent) || parent.size() >= RmdirPath(lines[i - 1]).size() ||
+            !StartsWith(folder, parent) || folder[parent.size()] != '\\' || parent.size() <= 3)
             __builtin_trap();
     }
 }
