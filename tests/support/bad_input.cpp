@@ -70,16 +70,6 @@ std::string FileAtPathLength(size_t length, const std::string &name) {
     return path.size() == length && WriteWholeFile(path, "the user's file") ? path : "";
 }
 
-void TypeInto(HWND dialog, int id, const std::string &text) {
-    HWND edit = GetDlgItem(dialog, id);
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, 2000, &result);
-    SendMessageTimeoutA(edit, WM_CHAR, VK_BACK, 1, SMTO_ABORTIFHUNG, 2000, &result);
-    for (char c : text)
-        SendMessageTimeoutA(edit, WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1,
-                            SMTO_ABORTIFHUNG, 2000, &result);
-}
-
 HWND OpenSetupDialog(HWND mainDialog, DWORD processId) {
     ClickButton(mainDialog, IDC_SETUP);
     HWND setup = WaitForTopWindow("#32770", "Setup", processId, kWait);

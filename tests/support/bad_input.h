@@ -39,9 +39,6 @@ bool MakeSparseFile(const std::string &path, unsigned long long bytes);
 // `length` characters; returns the path ("" on failure).
 std::string FileAtPathLength(size_t length, const std::string &name);
 
-// Types into an edit control of another process character by character, replacing its text.
-void TypeInto(HWND dialog, int id, const std::string &text);
-
 // Presses the main window's Setup and returns the Setup dialog (NULL when it did not come).
 HWND OpenSetupDialog(HWND mainDialog, DWORD processId);
 // Presses the Setup dialog's Setup and waits for the status line to leave "Copying Files".

@@ -170,6 +170,16 @@ void ClickButton(HWND dialog, int id) {
         PostMessageA(control, BM_CLICK, 0, 0);
 }
 
+void TypeInto(HWND dialog, int id, const std::string &text) {
+    HWND edit = GetDlgItem(dialog, id);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, 2000, &result);
+    SendMessageTimeoutA(edit, WM_CHAR, VK_BACK, 1, SMTO_ABORTIFHUNG, 2000, &result);
+    for (char c : text)
+        SendMessageTimeoutA(edit, WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1,
+                            SMTO_ABORTIFHUNG, 2000, &result);
+}
+
 void Settle(DWORD milliseconds) {
     Sleep(milliseconds);
 }

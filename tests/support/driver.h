@@ -42,6 +42,9 @@ int FocusedControlId(HWND window);
 // Presses a button the way a click does (BM_CLICK, posted so the test never blocks on a modal
 // loop).
 void ClickButton(HWND dialog, int id);
+// Types into another process's edit control character by character (so every keystroke's
+// notifications run), replacing its text.
+void TypeInto(HWND dialog, int id, const std::string &text);
 // Lets the other process handle what was posted, and repaint.
 void Settle(DWORD milliseconds = 300);
 

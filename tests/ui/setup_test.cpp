@@ -64,17 +64,6 @@ bool Contains(const std::vector<std::string> &items, const std::string &item) {
     return false;
 }
 
-// Types into the browser's folder box character by character, replacing what is there.
-void TypeFolder(HWND browser, const std::string &text) {
-    HWND edit = GetDlgItem(browser, IDC_BROWSE_EDIT);
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, 2000, &result);
-    SendMessageTimeoutA(edit, WM_CHAR, VK_BACK, 1, SMTO_ABORTIFHUNG, 2000, &result);
-    for (char c : text)
-        SendMessageTimeoutA(edit, WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1,
-                            SMTO_ABORTIFHUNG, 2000, &result);
-}
-
 DWORD Selection(HWND dialog, int id) {
     return DWORD(SendMessageA(GetDlgItem(dialog, id), EM_GETSEL, 0, 0));
 }
@@ -194,15 +183,15 @@ TEST_F(SetupUi, BrowserOffersNoCdRomAndCleansTheTypedFolder) {
     EXPECT_FALSE(Contains(drives, "[-e-]")) << "the CD-ROM drive is offered";
     EXPECT_FALSE(Contains(ListItems(browser, IDC_BROWSE_FOLDERS), "[..]")); // at c:'s root
 
-    TypeFolder(browser, "C:\\MY ");
+    TypeInto(browser, IDC_BROWSE_EDIT, "C:\\MY ");
     EXPECT_EQ("C:\\MY", ControlText(browser, IDC_BROWSE_EDIT));
     EXPECT_EQ(MAKELONG(5, 5), LONG(Selection(browser, IDC_BROWSE_EDIT))); // just after MY
-    TypeFolder(browser, "C:\\MY GAMES");
+    TypeInto(browser, IDC_BROWSE_EDIT, "C:\\MY GAMES");
     EXPECT_EQ("C:\\MYGAMES", ControlText(browser, IDC_BROWSE_EDIT));
-    TypeFolder(browser, "C:\\A*B?C|D");
+    TypeInto(browser, IDC_BROWSE_EDIT, "C:\\A*B?C|D");
     EXPECT_EQ("C:\\ABCD", ControlText(browser, IDC_BROWSE_EDIT));
     EXPECT_TRUE(ControlEnabled(browser, IDOK));
-    TypeFolder(browser, "");
+    TypeInto(browser, IDC_BROWSE_EDIT, "");
     EXPECT_FALSE(ControlEnabled(browser, IDOK)); // nothing that parses as a path
 
     ClickButton(browser, IDCANCEL);
@@ -238,7 +227,7 @@ TEST_F(SetupUi, BrowserWalksFoldersAndRefusesAMissingDrive) {
     EXPECT_TRUE(EqualIgnoringCaseForTest(inside, "C:\\MYGAMES")) << inside;
     EXPECT_TRUE(Contains(ListItems(browser, IDC_BROWSE_FOLDERS), "[..]"));
 
-    TypeFolder(browser, "q:\\x");
+    TypeInto(browser, IDC_BROWSE_EDIT, "q:\\x");
     ASSERT_TRUE(ControlEnabled(browser, IDOK));
     ClickButton(browser, IDOK);
     HWND box = WaitForMessageBox(launcher_.id, kWait);
@@ -263,7 +252,7 @@ TEST_F(SetupUi, AFolderChosenInTheBrowserIsWhereTheFilesGo) {
     ASSERT_NE(nullptr, setup);
     HWND browser = OpenBrowser(setup);
     ASSERT_NE(nullptr, browser);
-    TypeFolder(browser, "C:\\MYGAMES\\BRIND");
+    TypeInto(browser, IDC_BROWSE_EDIT, "C:\\MYGAMES\\BRIND");
     ClickButton(browser, IDOK);
     Settle();
     ASSERT_EQ(nullptr, FindTopWindow("#32770", kBrowserCaption, launcher_.id));
