@@ -42,6 +42,11 @@ bool WaitUntilGone(HWND window, DWORD milliseconds) {
     return true;
 }
 
+void ExpectPlayerStartedFromDisc(const std::string &playerLog) {
+    EXPECT_EQ("e:\\BRINDMOR.EXE\r\n", WaitForFileText(playerLog));
+    EXPECT_NE(nullptr, WaitForTopWindow("TWL_ORB", "Brindlemoor", 0, kWait));
+}
+
 HWND WaitForDialog(DWORD processId, const char *caption, DWORD milliseconds) {
     return WaitForTopWindow("#32770", caption, processId, milliseconds);
 }

@@ -20,6 +20,11 @@ std::string RecorderPath();
 std::string WaitForFileText(const std::string &path, DWORD milliseconds = kWait);
 // Waits until the window no longer exists; false on time-out.
 bool WaitUntilGone(HWND window, DWORD milliseconds = kWait);
+// The stand-in player noted the disc's program as its command line and shows its window. The
+// window is waited for too: the player notes its command line before it makes the window, and a
+// player whose window appeared only after the test's clean-up would outlive the test and keep the
+// test run waiting on it.
+void ExpectPlayerStartedFromDisc(const std::string &playerLog);
 // A top-level #32770 dialog of the process with this caption, waited for.
 HWND WaitForDialog(DWORD processId, const char *caption, DWORD milliseconds = kWait);
 

@@ -28,7 +28,7 @@ TEST(PlayOnTheMinimumMachine, NoListAndThePlayerStarts) {
     DWORD code = 99;
     EXPECT_TRUE(WaitForExit(launcher, kWait, &code)) << "a requirements list is open";
     EXPECT_EQ(0u, code);
-    EXPECT_EQ("e:\\BRINDMOR.EXE\r\n", WaitForFileText(playerLog));
+    ExpectPlayerStartedFromDisc(playerLog);
     EndProcess(launcher);
     ResetTitleState();
 }

@@ -46,10 +46,7 @@ class Play : public InstalledLauncher {
         EXPECT_TRUE(IsWindow(dialog));
         EXPECT_TRUE(IsWindowEnabled(dialog));
     }
-    void ExpectPlayerStartedFromDisc() {
-        EXPECT_EQ("e:\\BRINDMOR.EXE\r\n", WaitForFileText(playerLog));
-        EXPECT_NE(nullptr, WaitForTopWindow("TWL_ORB", "Brindlemoor", 0, kWait));
-    }
+    void ExpectPlayerStartedFromDisc() { play_session::ExpectPlayerStartedFromDisc(playerLog); }
 };
 } // namespace
 

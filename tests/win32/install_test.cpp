@@ -340,11 +340,17 @@ TEST_F(InstallRun, WinesProgramListShowsTheTitleAfterAnInstall) {
     ASSERT_EQ(Lang(LANG_READY), Status());
     EXPECT_NE(std::string::npos, list().find("Brindlemoor|||Brindlemoor"));
 
-    // The entry lives in the 32-bit view; the tool reads that view too.
-    HKEY wide;
-    bool inWideView = RegOpenKeyExA(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, 0,
-                                    KEY_READ | KEY_WOW64_64KEY, &wide) == ERROR_SUCCESS;
-    if (inWideView)
-        RegCloseKey(wide);
-    EXPECT_FALSE(inWideView);
+    // The entry lives in the registry view of the program's own width, which the tool reads too:
+    // the 32-bit view for the shipped programs, the 64-bit one for the 64-bit build.
+    auto inView = [](REGSAM view) {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, UNINSTALL_KEY, 0, KEY_READ | view, &key) !=
+            ERROR_SUCCESS)
+            return false;
+        RegCloseKey(key);
+        return true;
+    };
+    const bool wide = sizeof(void *) == 8;
+    EXPECT_EQ(wide, inView(KEY_WOW64_64KEY));
+    EXPECT_EQ(!wide, inView(KEY_WOW64_32KEY));
 }
