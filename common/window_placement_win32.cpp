@@ -36,7 +36,7 @@ BOOL SwapControlIds(HWND dialog, int first, int second) {
     HWND a = GetDlgItem(dialog, first), b = GetDlgItem(dialog, second);
     if (a == NULL || b == NULL)
         return FALSE;
-    SetWindowLongA(a, GWL_ID, second);
-    SetWindowLongA(b, GWL_ID, first);
+    SetWindowLongPtrA(a, GWLP_ID, second);
+    SetWindowLongPtrA(b, GWLP_ID, first);
     return TRUE;
 }
