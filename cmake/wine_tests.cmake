@@ -13,7 +13,8 @@ set(RIG ${CMAKE_SOURCE_DIR}/tools/winerig/rig)
 #   8bit    640x480, 8 bits (a palette display)   (tests/<tier>/*_8bit_test.cpp)
 function(add_rig name screen sound)
   set(dir ${CMAKE_BINARY_DIR}/rig-${name})
-  add_test(NAME rig.${name}.up COMMAND env RIG_NO_SOUND=${sound} ${RIG} up ${dir} ${DIST_DIR}/disc ${screen})
+  add_test(NAME rig.${name}.up COMMAND env RIG_NO_SOUND=${sound} RIG_ARCH=${CMAKE_SYSTEM_PROCESSOR}
+                                          ${RIG} up ${dir} ${DIST_DIR}/disc ${screen})
   set_tests_properties(rig.${name}.up PROPERTIES FIXTURES_SETUP wine-${name} RESOURCE_LOCK wine
                        LABELS rig TIMEOUT 180)
   add_test(NAME rig.${name}.down COMMAND ${RIG} down ${dir})
