@@ -221,3 +221,15 @@ std::vector<unsigned> CapturePixels(const RECT &area) {
     ReleaseDC(NULL, screen);
     return pixels;
 }
+
+std::vector<unsigned> CaptureSettledPixels(const RECT &area) {
+    std::vector<unsigned> last = CapturePixels(area);
+    for (int i = 0; i < 25; ++i) {
+        Sleep(200);
+        std::vector<unsigned> now = CapturePixels(area);
+        if (now == last)
+            break;
+        last.swap(now);
+    }
+    return last;
+}

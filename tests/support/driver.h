@@ -52,3 +52,8 @@ void Settle(DWORD milliseconds = 300);
 RECT ClientRectOnScreen(HWND window);
 // The screen's pixels in a rectangle, as 0x00RRGGBB values, row by row.
 std::vector<unsigned> CapturePixels(const RECT &area);
+// The same once the screen there has settled: Wine draws into a window's surface and puts it on
+// the X server later, when the drawing process next waits for messages, so a capture right after
+// a repaint may still show the picture before it. Captures until two, 200 ms apart, are equal
+// (at most about 5 s) and returns the last.
+std::vector<unsigned> CaptureSettledPixels(const RECT &area);

@@ -17,7 +17,7 @@ HWND StartLauncherFromDisc(Process *process) {
 std::vector<unsigned> PictureOnScreen(HWND dialog, int width, int height, int x, int y) {
     RECT client = ClientRectOnScreen(dialog);
     RECT area = {client.left + x, client.top + y, client.left + x + width, client.top + y + height};
-    return CapturePixels(area);
+    return CaptureSettledPixels(area);
 }
 
 bool SaveWindowShot(HWND dialog, const std::string &name) {
@@ -26,7 +26,7 @@ bool SaveWindowShot(HWND dialog, const std::string &name) {
     RgbImage shot;
     shot.width = frame.right - frame.left;
     shot.height = frame.bottom - frame.top;
-    shot.pixels = CapturePixels(frame);
+    shot.pixels = CaptureSettledPixels(frame);
     return !shot.pixels.empty() && WriteBmp24(ScreenshotPath(name), shot);
 }
 
