@@ -14,10 +14,17 @@ HWND StartLauncherFromDisc(Process *process) {
     return dialog;
 }
 
-std::vector<unsigned> PictureOnScreen(HWND dialog, int width, int height, int x, int y) {
+static RECT PictureArea(HWND dialog, int width, int height, int x, int y) {
     RECT client = ClientRectOnScreen(dialog);
-    RECT area = {client.left + x, client.top + y, client.left + x + width, client.top + y + height};
-    return CaptureSettledPixels(area);
+    return RECT{client.left + x, client.top + y, client.left + x + width, client.top + y + height};
+}
+
+std::vector<unsigned> PictureOnScreen(HWND dialog, int width, int height, int x, int y) {
+    return CaptureSettledPixels(PictureArea(dialog, width, height, x, y));
+}
+
+std::vector<unsigned> PictureOnScreenNow(HWND dialog, int width, int height) {
+    return CapturePixels(PictureArea(dialog, width, height, 0, 0));
 }
 
 bool SaveWindowShot(HWND dialog, const std::string &name) {

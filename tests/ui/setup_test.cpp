@@ -292,7 +292,7 @@ TEST_F(SetupUi, InstallFillsThePictureAndEndsReadyToPlay) {
         // the whole picture is back after the black-and-white one was seen, or a minute passed.
         bool sawBlackWhite = false;
         for (DWORD start = GetTickCount(); GetTickCount() - start < 60000;) {
-            std::vector<unsigned> shown = PictureOnScreen(main_, kPictureWidth, kPictureHeight);
+            std::vector<unsigned> shown = PictureOnScreenNow(main_, kPictureWidth, kPictureHeight);
             if (KindOf(shown, kPictureHeight - 1) == RowBlackWhite)
                 sawBlackWhite = true;
             else if (sawBlackWhite)

@@ -142,7 +142,7 @@ int main(int argc, char **argv) {
     // The launcher answers no messages while it copies, so the picture itself is watched for the
     // moment its upper part is in colour again and its bottom still black and white.
     for (DWORD start = GetTickCount(); GetTickCount() - start < 60000;) {
-        std::vector<unsigned> shown = PictureOnScreen(main, 427, 360);
+        std::vector<unsigned> shown = PictureOnScreenNow(main, 427, 360);
         if (!shown.empty() && IsBlackAndWhite(shown, 359) && !IsBlackAndWhite(shown, 150)) {
             Shot("installing", false);
             break;
