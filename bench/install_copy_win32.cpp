@@ -4,11 +4,10 @@
 #include <windows.h>
 #include <psapi.h>
 
-#include "launcher/core/strings.h"
+#include "common/string_source.h"
 #include "launcher/resources/resource_ids.h"
 #include "launcher/setup/install_files.h"
 #include "launcher/setup/install_progress.h"
-#include "launcher/ui/palette_bitmap.h"
 #include "launcher/ui/picture_window.h"
 
 #include <cstdio>
@@ -17,15 +16,16 @@
 
 namespace {
 long gProgressMessages = 0;
+MainPicture gPicture;
 
 // The main dialog's picture handling, on a plain window of the picture's size.
 LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INSTALLPROGRESS:
         ++gProgressMessages;
-        return OnInstallProgress(window, wParam);
+        return OnInstallProgress(window, gPicture, wParam);
     case WM_PAINT:
-        return OnPicturePaint(window);
+        return OnPicturePaint(window, gPicture);
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -49,12 +49,8 @@ HWND MakeQuietWindow() {
 }
 
 HWND MakePictureWindow(HMODULE launcher) {
-    MainPicture &picture = TheMainPicture();
-    picture.picture =
-        LoadPaletteBitmap(launcher, IDB_PICTURE, &picture.palette, &picture.width, &picture.height);
-    HPALETTE unused = NULL;
-    LONG w = 0, h = 0;
-    picture.progress = LoadPaletteBitmap(launcher, IDB_PROGRESS, &unused, &w, &h);
+    LoadMainPicture(launcher, true, &gPicture);
+    const MainPicture &picture = gPicture;
     WNDCLASSA type = {};
     type.lpfnWndProc = PictureProc;
     type.hInstance = GetModuleHandleA(NULL);
@@ -92,14 +88,14 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 
 double TimeInstallCopy(const std::string &source, const std::string &target, HWND window,
                        long *repaints, long *messages) {
-    long paintedBefore = PictureRepaintCount();
+    long paintedBefore = gPicture.repaints;
     gProgressMessages = 0;
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     bool ok =
         OpenSourceFile(source.c_str(), &InstallSource()) && TransferSource(target.c_str(), window);
     QueryPerformanceCounter(&end);
-    *repaints = PictureRepaintCount() - paintedBefore;
+    *repaints = gPicture.repaints - paintedBefore;
     *messages = gProgressMessages;
     return ok ? Seconds(start, end) : -1.0;
 }

@@ -21,7 +21,7 @@ function(win32_sources out)
   set(${out} ${all} PARENT_SCOPE)
 endfunction()
 
-set(LAUNCHER_DIRS launcher/core launcher/syscheck launcher/setup launcher/ui)
+set(LAUNCHER_DIRS launcher/app launcher/setup launcher/syscheck launcher/ui launcher/core)
 set(UNINSTALLER_DIRS uninstaller)
 
 portable_sources(COMMON_CORE_SOURCES common)

@@ -44,7 +44,7 @@ set_source_files_properties(launcher/resources/launcher.rc PROPERTIES OBJECT_DEP
   "${GENERATED_DIR}/picture.bmp;${GENERATED_DIR}/progress.bmp;${GENERATED_DIR}/launcher.ico")
 set_source_files_properties(uninstaller/resources/uninstaller.rc PROPERTIES OBJECT_DEPENDS
   "${GENERATED_DIR}/uninstaller.ico;${GENERATED_DIR}/template.pif")
-add_gui_program(rbrindmor RBRINDMOR launcher/core/entry_win32.cpp launcher/resources/launcher.rc)
+add_gui_program(rbrindmor RBRINDMOR launcher/app/entry_win32.cpp launcher/resources/launcher.rc)
 target_link_libraries(rbrindmor PRIVATE launcher_lib)
 add_gui_program(brinddel BRINDDEL uninstaller/entry_win32.cpp uninstaller/resources/uninstaller.rc)
 target_link_libraries(brinddel PRIVATE uninstaller_lib)

@@ -1,4 +1,4 @@
-// Bounded text copies shared by both programs: nothing is ever written past the destination.
+// Bounded text operations shared by both programs: nothing is ever written past the destination.
 #pragma once
 #include <cstddef>
 
@@ -18,3 +18,10 @@ size_t TextLength(const char *text);
 
 // True when both texts are equal ignoring the letter case of A-Z.
 bool EqualIgnoringCase(const char *a, const char *b);
+
+// Replaces the first "%" followed by `letter` with `replacement`, in place. The result is cut to
+// fit `capacity` bytes (terminator included) instead of running past the buffer. Returns text.
+char *SubstitutePlaceholder(char *text, size_t capacity, const char *replacement, char letter);
+
+// Ends the text at the last occurrence of `character`; unchanged when it does not occur.
+char *CutAtLastChar(char *text, char character);

@@ -3,7 +3,3 @@
 #include <windows.h>
 
 INT_PTR CALLBACK ConfirmDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Load string base + offset from the window's module and show it.
-void SetDlgItemTextId(HWND dialog, int controlId, UINT offset, unsigned base);
-void SetWindowTextId(HWND window, UINT offset, unsigned base);

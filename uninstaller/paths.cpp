@@ -1,15 +1,7 @@
-// Path texts the uninstaller builds: its own folder, component paths and the temporary names.
+// Path texts the uninstaller builds: component paths and the temporary names.
 #include "paths.h"
 
 #include "../common/text.h"
-
-void CutAtLastBackslash(char *path) {
-    for (size_t i = TextLength(path); i > 0; --i)
-        if (path[i - 1] == '\\') {
-            path[i - 1] = '\0';
-            return;
-        }
-}
 
 bool JoinPath(const char *folder, const char *name, char *dst, size_t capacity) {
     if (capacity == 0)

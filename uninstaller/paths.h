@@ -1,9 +1,6 @@
-// Path texts the uninstaller builds: its own folder, component paths and the temporary names.
+// Path texts the uninstaller builds: component paths and the temporary names.
 #pragma once
 #include <cstddef>
-
-// Ends the text at its last backslash (the backslash dropped); a text without one stays whole.
-void CutAtLastBackslash(char *path);
 
 // folder + "\" + name into dst, only when the whole path fits (dst empty and false otherwise):
 // a cut path would name another file.

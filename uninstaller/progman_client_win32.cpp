@@ -10,15 +10,8 @@ namespace {
 
 const DWORD kTimeout = 1000;
 
-struct ProgmanConversation {
-    DWORD instance;
-    HSZ progman; // service, topic and the group-list item
-    HCONV conversation;
-};
-ProgmanConversation progman = {0, NULL, NULL};
-
 // A request in CF_TEXT; the reply's data handle or NULL.
-HDDEDATA Request(HSZ item) {
+HDDEDATA Request(const ProgmanConversation &progman, HSZ item) {
     if (progman.conversation == NULL || item == NULL)
         return NULL;
     return DdeClientTransaction(NULL, 0, progman.conversation, item, CF_TEXT, XTYP_REQUEST,
@@ -26,14 +19,15 @@ HDDEDATA Request(HSZ item) {
 }
 
 // Reads the reply of a group-contents request through `read`; FALSE when no reply came.
-template <typename Read> BOOL ReadGroupReply(const char *group, Read read) {
+template <typename Read>
+BOOL ReadGroupReply(const ProgmanConversation &progman, const char *group, Read read) {
     if (progman.instance == 0)
         return FALSE;
     HSZ item = DdeCreateStringHandleA(progman.instance, group, CP_WINANSI);
     if (item == NULL)
         return FALSE;
     BOOL answered = FALSE;
-    HDDEDATA reply = Request(item);
+    HDDEDATA reply = Request(progman, item);
     if (reply != NULL) {
         DWORD size = 0;
         const char *text = reinterpret_cast<const char *>(DdeAccessData(reply, &size));
@@ -48,8 +42,19 @@ template <typename Read> BOOL ReadGroupReply(const char *group, Read read) {
     return answered;
 }
 
+// An execute transaction; TRUE when Program Manager accepted the commands.
+BOOL Execute(const ProgmanConversation &progman, const char *block, DWORD size) {
+    if (progman.conversation == NULL)
+        return FALSE;
+    HDDEDATA result =
+        DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<char *>(block)), size,
+                             progman.conversation, NULL, CF_TEXT, XTYP_EXECUTE, kTimeout, NULL);
+    return result != NULL;
+}
+
 // A command block of GMEM_DDESHARE memory, released after the transaction copied it.
-template <typename Build> BOOL SendBlock(size_t size, Build build) {
+template <typename Build>
+BOOL SendBlock(const ProgmanConversation &progman, size_t size, Build build) {
     HGLOBAL memory = GlobalAlloc(GMEM_DDESHARE, size);
     if (memory == NULL)
         return FALSE;
@@ -59,48 +64,52 @@ template <typename Build> BOOL SendBlock(size_t size, Build build) {
         return FALSE;
     }
     build(block, size);
-    BOOL accepted = ProgmanExecute(block, DWORD(size));
+    BOOL accepted = Execute(progman, block, DWORD(size));
     GlobalUnlock(memory);
     GlobalFree(memory);
     return accepted;
 }
 
-} // namespace
-
+// A client needs a callback; the conversation sends it nothing we act on.
 HDDEDATA CALLBACK ProgmanCallback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) {
     return NULL;
 }
 
-BOOL ProgmanConnect() {
-    progman.instance = 0;
-    if (DdeInitializeA(&progman.instance, ProgmanCallback, APPCMD_CLIENTONLY, 0) !=
+BOOL ShowGroup(const ProgmanConversation &progman, const char *group, const char *showCommand) {
+    return SendBlock(
+        progman, ShowGroupBlockSize(group, showCommand),
+        [&](char *block, size_t size) { BuildShowGroup(block, size, group, showCommand); });
+}
+
+} // namespace
+
+BOOL ProgmanConnect(ProgmanConversation *progman) {
+    *progman = ProgmanConversation{0, NULL, NULL};
+    if (DdeInitializeA(&progman->instance, ProgmanCallback, APPCMD_CLIENTONLY, 0) !=
         DMLERR_NO_ERROR) {
-        progman.instance = 0;
+        progman->instance = 0;
         return FALSE;
     }
-    progman.progman = DdeCreateStringHandleA(progman.instance, "PROGMAN", CP_WINANSI);
-    progman.conversation = NULL;
-    if (progman.progman != NULL)
-        progman.conversation = DdeConnect(progman.instance, progman.progman, progman.progman, NULL);
-    return progman.conversation != NULL;
+    progman->progman = DdeCreateStringHandleA(progman->instance, "PROGMAN", CP_WINANSI);
+    if (progman->progman != NULL)
+        progman->conversation =
+            DdeConnect(progman->instance, progman->progman, progman->progman, NULL);
+    return progman->conversation != NULL;
 }
 
-void ProgmanDisconnect() {
-    if (progman.conversation != NULL) {
-        DdeDisconnect(progman.conversation);
-        progman.conversation = NULL;
+void ProgmanDisconnect(ProgmanConversation *progman) {
+    if (progman->conversation != NULL)
+        DdeDisconnect(progman->conversation);
+    if (progman->instance != 0) {
+        if (progman->progman != NULL)
+            DdeFreeStringHandle(progman->instance, progman->progman);
+        DdeUninitialize(progman->instance);
     }
-    if (progman.instance != 0) {
-        if (progman.progman != NULL)
-            DdeFreeStringHandle(progman.instance, progman.progman);
-        progman.progman = NULL;
-        DdeUninitialize(progman.instance);
-        progman.instance = 0;
-    }
+    *progman = ProgmanConversation{0, NULL, NULL};
 }
 
-BOOL ProgmanGroupExists(const char *group) {
-    HDDEDATA reply = Request(progman.progman);
+BOOL ProgmanGroupExists(const ProgmanConversation &progman, const char *group) {
+    HDDEDATA reply = Request(progman, progman.progman);
     if (reply == NULL)
         return FALSE;
     BOOL found = FALSE;
@@ -114,9 +123,10 @@ BOOL ProgmanGroupExists(const char *group) {
     return found;
 }
 
-BOOL ProgmanFindItem(const char *group, const char *item, long *count) {
+BOOL ProgmanFindItem(const ProgmanConversation &progman, const char *group, const char *item,
+                     long *count) {
     BOOL found = FALSE;
-    ReadGroupReply(group, [&](const char *text, size_t size) {
+    ReadGroupReply(progman, group, [&](const char *text, size_t size) {
         found = ReplyHasItem(text, size, item);
         if (count != NULL)
             *count = ReadItemCount(text, size, TextLength(group)).count;
@@ -124,44 +134,26 @@ BOOL ProgmanFindItem(const char *group, const char *item, long *count) {
     return found;
 }
 
-BOOL ProgmanGroupIsEmpty(const char *group) {
+BOOL ProgmanGroupIsEmpty(const ProgmanConversation &progman, const char *group) {
     ItemCount recheck = {false, 0};
-    ReadGroupReply(group, [&](const char *text, size_t size) {
+    ReadGroupReply(progman, group, [&](const char *text, size_t size) {
         recheck = ReadItemCount(text, size, TextLength(group));
     });
     return GroupEmptyOnRecheck(recheck);
 }
 
-BOOL ProgmanShowGroup(const char *group, const char *showCommand) {
-    return SendBlock(ShowGroupBlockSize(group, showCommand), [&](char *block, size_t size) {
-        BuildShowGroup(block, size, group, showCommand);
-    });
-}
-
-BOOL ProgmanDeleteItem(const char *group, const char *item) {
-    if (!ProgmanShowGroup(group, "1"))
+BOOL ProgmanDeleteItem(const ProgmanConversation &progman, const char *group, const char *item) {
+    if (!ShowGroup(progman, group, "1"))
         return FALSE;
     char cut[kItemNameLimit + 1];
     CutItemName(item, cut, sizeof cut);
-    return SendBlock(DeleteItemBlockSize(cut),
+    return SendBlock(progman, DeleteItemBlockSize(cut),
                      [&](char *block, size_t size) { BuildDeleteItem(block, size, cut); });
 }
 
-BOOL ProgmanDeleteGroup(const char *group) {
-    return ProgmanCommand(PROGMAN_DELETE_GROUP_PREFIX, group);
-}
-
-BOOL ProgmanCommand(const char *prefix, const char *argument) {
-    return SendBlock(PrefixedBlockSize(prefix, argument), [&](char *block, size_t size) {
-        BuildPrefixedCommand(block, size, prefix, argument);
+BOOL ProgmanDeleteGroup(const ProgmanConversation &progman, const char *group) {
+    const char *prefix = PROGMAN_DELETE_GROUP_PREFIX;
+    return SendBlock(progman, PrefixedBlockSize(prefix, group), [&](char *block, size_t size) {
+        BuildPrefixedCommand(block, size, prefix, group);
     });
-}
-
-BOOL ProgmanExecute(const char *block, DWORD size) {
-    if (progman.conversation == NULL)
-        return FALSE;
-    HDDEDATA result =
-        DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<char *>(block)), size,
-                             progman.conversation, NULL, CF_TEXT, XTYP_EXECUTE, kTimeout, NULL);
-    return result != NULL;
 }

@@ -1,22 +1,15 @@
 // The removal itself: the title's Program Manager entries, files, uninstall key and INI record.
 #include "removal.h"
 
-#include "../common/read_only.h"
+#include "../common/file_ops.h"
+#include "../common/install_record_file.h"
+#include "../common/process.h"
+#include "../common/string_source.h"
 #include "../common/text.h"
 #include "../common/uninstall_key.h"
 #include "paths.h"
-#include "progman_client.h"
 #include "removal_rules.h"
 #include "resources/uninstaller_ids.h"
-#include "uninstaller_strings.h"
-
-InstalledFiles installedFiles = {"",
-                                 "",
-                                 {{"", HFILE_ERROR, FALSE},
-                                  {"", HFILE_ERROR, FALSE},
-                                  {"", HFILE_ERROR, FALSE},
-                                  {"", HFILE_ERROR, FALSE}},
-                                 FALSE};
 
 namespace {
 
@@ -26,47 +19,35 @@ const UINT kComponentIds[kComponentCount] = {IDS_COMPONENT_PLAYER, IDS_COMPONENT
 // Opens a file for reading and writing with no sharing, which locks it against other programs
 // until it is closed. Not OpenFile: its 128-character record refuses the paths of deep install
 // folders, which would leave their files behind.
-HFILE OpenExclusive(const char *path) {
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
-    return file == INVALID_HANDLE_VALUE ? HFILE_ERROR : HFILE(reinterpret_cast<INT_PTR>(file));
+HANDLE OpenExclusive(const char *path) {
+    return CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, NULL);
 }
 
-bool FileExists(const char *path) {
-    DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+// Closes an open component and deletes its file; an unopened one is left alone.
+void CloseAndDelete(const char *path, HANDLE handle) {
+    if (handle == INVALID_HANDLE_VALUE)
+        return;
+    CloseHandle(handle);
+    DeleteFileA(path);
 }
 
-// The Windows directory's initialisation file and the title's section in it.
-bool IniFileAndSection(HINSTANCE instance, char *file, int fileCapacity, char *section,
-                       int sectionCapacity) {
-    char windows[256];
-    UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-    if (length == 0 || length >= sizeof windows)
-        return false;
-    char name[20];
-    LoadUninstallString(instance, IDS_INI_FILE, name, sizeof name);
-    LoadUninstallLangString(instance, IDS_LANG_TITLE, section, sectionCapacity);
-    return name[0] != '\0' && section[0] != '\0' &&
-           JoinPath(windows, name, file, size_t(fileCapacity));
-}
-
-void RemoveProgmanEntries(BOOL mayDeleteGroup) {
-    const RemovalNames &names = removalNames;
-    ProgmanDeleteItem(names.group, names.title);
-    ProgmanDeleteItem(names.group, names.helpItem);
-    BOOL lastDeleted = ProgmanDeleteItem(names.group, names.uninstallItem);
+void RemoveProgmanEntries(const ProgmanConversation &progman, const RemovalNames &names,
+                          BOOL mayDeleteGroup) {
+    ProgmanDeleteItem(progman, names.group, names.title);
+    ProgmanDeleteItem(progman, names.group, names.helpItem);
+    BOOL lastDeleted = ProgmanDeleteItem(progman, names.group, names.uninstallItem);
     // The counts were read before the deletions; only an empty group now is the title's alone.
-    if (mayDeleteGroup && lastDeleted && ProgmanGroupIsEmpty(names.group))
-        ProgmanDeleteGroup(names.group);
+    if (mayDeleteGroup && lastDeleted && ProgmanGroupIsEmpty(progman, names.group))
+        ProgmanDeleteGroup(progman, names.group);
 }
 
 // The data file goes only when the record names the title's own data file. FALSE when that file
 // is still there afterwards (held open by another program, say): its record must then stay, or
 // nothing could ever find and remove the file again.
-bool RemoveDataFile(HINSTANCE instance, const char *path) {
+bool RemoveDataFile(const char *path) {
     char dataFileName[32];
-    LoadUninstallString(instance, IDS_DATA_FILE, dataFileName, sizeof dataFileName);
+    LoadFixedString(IDS_DATA_FILE, dataFileName, sizeof dataFileName);
     if (!NamesTitleDataFile(path, dataFileName))
         return true;
     BOOL wasReadOnly = ClearReadOnly(path);
@@ -78,84 +59,99 @@ bool RemoveDataFile(HINSTANCE instance, const char *path) {
     return false;
 }
 
-void PrepareSelfDelete(HINSTANCE instance, SelfDeleteFiles *selfDelete) {
+void PrepareSelfDelete(HINSTANCE instance, const InstalledFiles &files,
+                       SelfDeleteFiles *selfDelete) {
     selfDelete->ready = FALSE;
-    HFILE batch = CreateTempBatch(selfDelete->batch, selfDelete->pif);
-    if (batch == HFILE_ERROR)
+    HANDLE batch = CreateTempBatch(selfDelete->batch, selfDelete->pif);
+    if (batch == INVALID_HANDLE_VALUE)
         return;
-    ClearReadOnly(installedFiles.components[kComponentCount - 1].path);
+    ClearReadOnly(files.components[kComponentCount - 1].path);
     if (!WritePifFromTemplate(instance, selfDelete->pif, selfDelete->batch)) {
-        CloseAndDelete(selfDelete->batch, batch);
+        CloseHandle(batch);
+        DeleteByName(selfDelete->batch);
         return;
     }
-    if (WriteSelfDeleteBatch(batch, selfDelete->batch, selfDelete->pif, installedFiles.ownFolder,
-                             installedFiles.ownPath)) {
+    if (WriteSelfDeleteBatch(batch, selfDelete->batch, selfDelete->pif, files.ownFolder,
+                             files.ownPath)) {
         selfDelete->ready = TRUE;
         return;
     }
-    OFSTRUCT info = {};
-    OpenFile(selfDelete->batch, &info, OF_DELETE);
-    OpenFile(selfDelete->pif, &info, OF_DELETE);
+    DeleteByName(selfDelete->batch);
+    DeleteByName(selfDelete->pif);
 }
 
 } // namespace
 
-BOOL LocateComponents(HINSTANCE instance) {
-    InstalledFiles &files = installedFiles;
-    DWORD length = GetModuleFileNameA(instance, files.ownPath, sizeof files.ownPath);
-    if (length == 0 || length >= sizeof files.ownPath) {
-        files.ownPath[0] = '\0';
+void LoadRemovalNames(RemovalNames *names) {
+    LoadLangString(IDS_LANG_GROUP, names->group, sizeof names->group);
+    LoadLangString(IDS_LANG_HELP_ITEM, names->helpItem, sizeof names->helpItem);
+    LoadLangString(IDS_LANG_TITLE, names->title, sizeof names->title);
+    LoadLangString(IDS_LANG_UNINSTALL_ITEM, names->uninstallItem, sizeof names->uninstallItem);
+}
+
+BOOL TitleOwnsGroup(const ProgmanConversation &progman, const RemovalNames &names) {
+    if (!ProgmanGroupExists(progman, names.group))
+        return MayDeleteGroup(0, 0);
+    long itemCount = 0;
+    int found = 0;
+    found += ProgmanFindItem(progman, names.group, names.helpItem, &itemCount) ? 1 : 0;
+    found += ProgmanFindItem(progman, names.group, names.title, NULL) ? 1 : 0;
+    found += ProgmanFindItem(progman, names.group, names.uninstallItem, NULL) ? 1 : 0;
+    return MayDeleteGroup(itemCount, found);
+}
+
+BOOL LocateComponents(HINSTANCE instance, InstalledFiles *files) {
+    for (Component &component : files->components)
+        component = Component{"", INVALID_HANDLE_VALUE, FALSE};
+    files->ownFolder[0] = '\0';
+    if (!ModulePath(instance, files->ownPath, sizeof files->ownPath))
         return FALSE;
-    }
-    CopyText(files.ownFolder, sizeof files.ownFolder, files.ownPath);
-    CutAtLastBackslash(files.ownFolder);
+    CopyText(files->ownFolder, sizeof files->ownFolder, files->ownPath);
+    CutAtLastChar(files->ownFolder, '\\');
     for (int i = 0; i < kComponentCount; ++i) {
-        Component &component = files.components[i];
+        Component &component = files->components[i];
         char name[MAX_PATH];
-        LoadUninstallString(instance, kComponentIds[i], name, sizeof name);
+        LoadFixedString(kComponentIds[i], name, sizeof name);
         // A path that does not fit whole names no component of ours: it stays unopened.
         if (name[0] == '\0' ||
-            !JoinPath(files.ownFolder, name, component.path, sizeof component.path))
+            !JoinPath(files->ownFolder, name, component.path, sizeof component.path))
             continue;
         component.wasReadOnly = ClearReadOnly(component.path);
         component.handle = OpenExclusive(component.path);
     }
-    files.ownWasReadOnly = ClearReadOnly(files.ownPath);
+    // The batch must be able to delete the uninstaller's own file.
+    ClearReadOnly(files->ownPath);
     return TRUE;
 }
 
-void CloseAndDelete(const char *path, HFILE handle) {
-    if (handle == HFILE_ERROR)
-        return;
-    _lclose(handle);
-    DeleteFileA(path);
-}
-
-void RemoveInstallation(HINSTANCE instance, BOOL mayDeleteGroup, SelfDeleteFiles *selfDelete) {
+void RemoveInstallation(HINSTANCE instance, const ProgmanConversation &progman,
+                        const RemovalNames &names, BOOL mayDeleteGroup, InstalledFiles *files,
+                        SelfDeleteFiles *selfDelete) {
     selfDelete->ready = FALSE;
-    RemoveProgmanEntries(mayDeleteGroup);
-    for (int i = 0; i < kComponentCount; ++i) {
-        Component &component = installedFiles.components[i];
+    RemoveProgmanEntries(progman, names, mayDeleteGroup);
+    for (Component &component : files->components) {
         CloseAndDelete(component.path, component.handle);
+        component.handle = INVALID_HANDLE_VALUE;
     }
-    // The launcher writes the record from a MAX_PATH buffer: every record it makes fits here.
-    char dataFile[MAX_PATH];
-    if (ReadInstallEntry(instance, dataFile, sizeof dataFile)) {
+    InstallRecordPlace place;
+    char dataFile[kRecordValueCapacity];
+    if (LocateInstallRecord(IDS_INI_FILE, IDS_LANG_TITLE, &place) &&
+        ReadInstallRecord(place, dataFile, sizeof dataFile) == RecordFound) {
         // A data file that stayed keeps its record, the uninstall entry and the uninstaller
         // itself, so that a later run can still finish the removal.
-        if (!RemoveDataFile(instance, dataFile))
+        if (!RemoveDataFile(dataFile))
             return;
-        RemoveIniSection(instance);
+        RemoveInstallRecord(place);
     }
-    DeleteUninstallKey(removalNames.title);
-    PrepareSelfDelete(instance, selfDelete);
+    DeleteUninstallKey(names.title);
+    PrepareSelfDelete(instance, *files, selfDelete);
 }
 
-void RestoreReadOnly() {
+void RestoreReadOnly(const InstalledFiles &files) {
     // Every survivor that was read-only gets the attribute back, also one that another program
     // held open. The uninstaller's own file is not protected again: the batch has to delete it.
     for (int i = 0; i < kComponentCount - 1; ++i) {
-        const Component &component = installedFiles.components[i];
+        const Component &component = files.components[i];
         if (component.wasReadOnly && FileExists(component.path))
             SetReadOnly(component.path);
     }
@@ -166,33 +162,4 @@ BOOL DeleteUninstallKey(const char *name) {
     if (!BuildUninstallKeyPath(name, key, sizeof key))
         return FALSE;
     return RegDeleteKeyA(HKEY_LOCAL_MACHINE, key) == ERROR_SUCCESS;
-}
-
-BOOL ReadInstallEntry(HINSTANCE instance, char *value, int capacity) {
-    if (capacity > 0)
-        value[0] = '\0';
-    char file[MAX_PATH];
-    char section[256];
-    if (!IniFileAndSection(instance, file, sizeof file, section, sizeof section))
-        return FALSE;
-    // A record longer than the value buffer is not taken: its cut prefix could name another file.
-    char read[1024];
-    GetPrivateProfileStringA(section, "Install", "", read, sizeof read, file);
-    if (TextLength(read) >= size_t(capacity))
-        return FALSE;
-    CopyText(value, size_t(capacity), read);
-    return value[0] != '\0';
-}
-
-void RemoveIniSection(HINSTANCE instance) {
-    char file[MAX_PATH];
-    char section[256];
-    if (!IniFileAndSection(instance, file, sizeof file, section, sizeof section))
-        return;
-    WritePrivateProfileStringA(section, NULL, NULL, file);
-    char remaining[20];
-    if (GetPrivateProfileStringA(NULL, NULL, "", remaining, sizeof remaining, file) == 0) {
-        OFSTRUCT info = {};
-        OpenFile(file, &info, OF_DELETE);
-    }
 }

@@ -5,19 +5,16 @@
 constexpr int kTempNameCapacity = 144;
 
 // Makes both names (Windows directory, "unt" + digits, ".bat"/".pif") and creates the empty batch
-// file; its handle, or HFILE_ERROR (no file left behind) when a name cannot be had whole.
-HFILE CreateTempBatch(char *batchName, char *pifName);
+// file; its handle, or INVALID_HANDLE_VALUE (no file left behind) when a name cannot be had whole.
+HANDLE CreateTempBatch(char *batchName, char *pifName);
 
 // The PIF template (resource "PIF" 109) with the batch path in its program field.
 BOOL WritePifFromTemplate(HINSTANCE instance, const char *pifPath, const char *batchPath);
 
 // Writes every line and closes the file; TRUE when at least one line was written. Writes nothing
 // when a line could not be built whole.
-BOOL WriteSelfDeleteBatch(HFILE batch, const char *batchPath, const char *pifPath,
+BOOL WriteSelfDeleteBatch(HANDLE batch, const char *batchPath, const char *pifPath,
                           const char *installFolder, const char *ownPath);
-
-// The text and CR LF; TRUE unless the write failed.
-BOOL WriteBatchLine(HFILE batch, const char *text);
 
 // Starts the batch: on NT-family systems through the command interpreter, minimised; otherwise
 // the PIF with WinExec. Does not wait.

@@ -1,26 +1,25 @@
 // The temporary batch file and PIF that delete the uninstaller and its folders after it exits.
 #include "self_delete.h"
 
-#include <cstdio>
-
-#include "../common/text.h"
-#include "batch_lines.h"
+#include "../common/batch_lines.h"
 #include "../common/command_quoting.h"
+#include "../common/file_ops.h"
+#include "../common/process.h"
+#include "../common/text.h"
 #include "paths.h"
 #include "pif_patch.h"
-#include "resources/uninstaller_ids.h"
 
 namespace {
 
-void DeleteByName(const char *path) {
-    OFSTRUCT info = {};
-    OpenFile(path, &info, OF_DELETE);
-}
-
-BOOL IsNtFamily() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+// The text and CR LF; TRUE unless the write failed.
+BOOL WriteBatchLine(HANDLE batch, const char *text) {
+    char line[kBatchLineCapacity];
+    CopyText(line, sizeof line, text);
+    if (!AppendWhole(line, sizeof line, "\r\n"))
+        return FALSE;
+    DWORD written = 0;
+    const DWORD length = DWORD(TextLength(line));
+    return WriteFile(batch, line, length, &written, NULL) && written == length;
 }
 
 // cmd.exe has no PIF support: run the batch itself, minimised, from the Windows directory so that
@@ -30,25 +29,14 @@ void StartThroughInterpreter(const char *batchPath) {
     DWORD n = GetEnvironmentVariableA("COMSPEC", interpreter, sizeof interpreter);
     if (n == 0 || n >= sizeof interpreter)
         CopyText(interpreter, sizeof interpreter, "cmd.exe");
-    const char *quote = HasBlank(batchPath, TextLength(batchPath)) ? "\"" : "";
-    char line[MAX_PATH + kTempNameCapacity + 16];
-    int length =
-        std::snprintf(line, sizeof line, "\"%s\" /c %s%s%s", interpreter, quote, batchPath, quote);
-    if (length < 0 || length >= int(sizeof line))
+    char line[MAX_PATH + kTempNameCapacity + 16] = "\"";
+    if (!AppendWhole(line, sizeof line, interpreter) || !AppendWhole(line, sizeof line, "\" /c ") ||
+        !AppendPathArgument(line, sizeof line, batchPath))
         return;
     char folder[MAX_PATH];
     UINT folderLength = GetWindowsDirectoryA(folder, sizeof folder);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWMINNOACTIVE;
-    PROCESS_INFORMATION process = {};
-    if (CreateProcessA(NULL, line, NULL, NULL, FALSE, CREATE_NEW_CONSOLE, NULL,
-                       folderLength > 0 && folderLength < sizeof folder ? folder : NULL, &startup,
-                       &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    StartCommandLine(line, SW_SHOWMINNOACTIVE, CREATE_NEW_CONSOLE,
+                     folderLength > 0 && folderLength < sizeof folder ? folder : NULL);
 }
 
 // WinExec splits its command line at blanks: a PIF path with one goes in quotes.
@@ -60,20 +48,22 @@ void StartPif(const char *pifPath) {
 
 } // namespace
 
-HFILE CreateTempBatch(char *batchName, char *pifName) {
+HANDLE CreateTempBatch(char *batchName, char *pifName) {
     batchName[0] = '\0';
     pifName[0] = '\0';
     char windows[256];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
     if (length == 0 || length >= sizeof windows)
-        return HFILE_ERROR;
+        return INVALID_HANDLE_VALUE;
     char temp[MAX_PATH];
     if (GetTempFileNameA(windows, "unt", 0, temp) == 0)
-        return HFILE_ERROR;
+        return INVALID_HANDLE_VALUE;
     DeleteByName(temp);
     if (!MakeTempNames(temp, batchName, kTempNameCapacity, pifName, kTempNameCapacity))
-        return HFILE_ERROR;
-    return _lcreat(batchName, 0);
+        return INVALID_HANDLE_VALUE;
+    // Created or emptied, with normal attributes, as _lcreat would.
+    return CreateFileA(batchName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                       NULL);
 }
 
 BOOL WritePifFromTemplate(HINSTANCE instance, const char *pifPath, const char *batchPath) {
@@ -92,11 +82,12 @@ BOOL WritePifFromTemplate(HINSTANCE instance, const char *pifPath, const char *b
     if (block != NULL) {
         CopyMemory(block, bytes, size);
         if (PutPifProgram(block, size, batchPath)) {
-            HFILE pif = _lcreat(pifPath, 0);
-            if (pif != HFILE_ERROR) {
-                UINT put = _lwrite(pif, reinterpret_cast<LPCCH>(block), UINT(size));
-                _lclose(pif);
-                written = put != UINT(HFILE_ERROR) && put == size;
+            HANDLE pif = CreateFileA(pifPath, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, NULL);
+            if (pif != INVALID_HANDLE_VALUE) {
+                DWORD put = 0;
+                written = WriteFile(pif, block, size, &put, NULL) && put == size;
+                CloseHandle(pif);
                 if (!written)
                     DeleteByName(pifPath);
             }
@@ -109,17 +100,9 @@ BOOL WritePifFromTemplate(HINSTANCE instance, const char *pifPath, const char *b
     return written;
 }
 
-BOOL WriteBatchLine(HFILE batch, const char *text) {
-    char line[kBatchLineCapacity];
-    CopyText(line, sizeof line, text);
-    if (!AppendWhole(line, sizeof line, "\r\n"))
-        return FALSE;
-    return _lwrite(batch, line, UINT(TextLength(line))) != UINT(HFILE_ERROR);
-}
-
-BOOL WriteSelfDeleteBatch(HFILE batch, const char *batchPath, const char *pifPath,
+BOOL WriteSelfDeleteBatch(HANDLE batch, const char *batchPath, const char *pifPath,
                           const char *installFolder, const char *ownPath) {
-    static BatchScript script; // 9 KB: kept off the stack
+    BatchScript script;
     BOOL written = FALSE;
     if (BuildSelfDeleteLines(ownPath, installFolder, pifPath, batchPath, &script)) {
         for (int i = 0; i < script.count; ++i) {
@@ -130,7 +113,7 @@ BOOL WriteSelfDeleteBatch(HFILE batch, const char *batchPath, const char *pifPat
                 written = TRUE;
         }
     }
-    _lclose(batch);
+    CloseHandle(batch);
     return written;
 }
 

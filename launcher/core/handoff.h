@@ -2,10 +2,6 @@
 #pragma once
 #include <windows.h>
 
-// Reads one REG_SZ value of HKLM\Software\<maker>\<product> into a 256-byte buffer.
-BOOL ReadTitleRegistryString(const char *maker, const char *product, const char *valueName,
-                             char *buffer);
-
 // Starts the program registered under the value named by fixed string valueId, unless it names
 // this launcher or does not exist. TRUE when it was started.
 BOOL RunRegisteredProgram(HINSTANCE instance, UINT makerId, UINT productId, UINT valueId);

@@ -1,12 +1,14 @@
 // Starting programs: the hand-off to a program registered under the title's key, and StartProgram.
 #include "handoff.h"
 
+#include "../../common/process.h"
+#include "../../common/string_source.h"
 #include "../../common/text.h"
 #include "handoff_rules.h"
-#include "strings.h"
 
-BOOL ReadTitleRegistryString(const char *maker, const char *product, const char *valueName,
-                             char *buffer) {
+// Reads one REG_SZ value of HKLM\Software\<maker>\<product> into a 256-byte buffer.
+static BOOL ReadTitleRegistryString(const char *maker, const char *product, const char *valueName,
+                                    char *buffer) {
     buffer[0] = '\0';
     char subkey[256] = "Software\\";
     if (!AppendWhole(subkey, sizeof subkey, maker) || !AppendWhole(subkey, sizeof subkey, "\\") ||
@@ -38,9 +40,8 @@ BOOL RunRegisteredProgram(HINSTANCE instance, UINT makerId, UINT productId, UINT
     if (!ReadTitleRegistryString(maker, product, valueName, registered) || registered[0] == '\0')
         return FALSE;
 
-    char ownPath[256] = "";
-    GetModuleFileNameA(instance, ownPath, sizeof ownPath);
-    ownPath[sizeof ownPath - 1] = '\0'; // a path that filled the buffer may come back unterminated
+    char ownPath[MAX_PATH];
+    ModulePath(instance, ownPath, sizeof ownPath);
     if (NamesThisLauncher(registered, ownPath))
         return FALSE;
 
@@ -53,19 +54,5 @@ BOOL RunRegisteredProgram(HINSTANCE instance, UINT makerId, UINT productId, UINT
 }
 
 BOOL StartProgram(const char *commandLine) {
-    char line[1024]; // CreateProcessA may write into its command line
-    if (!AppendWhole((line[0] = '\0', line), sizeof line, commandLine))
-        return FALSE;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process = {};
-    BOOL started = CreateProcessA(NULL, line, NULL, NULL, FALSE, CREATE_NEW_PROCESS_GROUP, NULL,
-                                  NULL, &startup, &process);
-    if (started) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    return started;
+    return StartCommandLine(commandLine, SW_SHOWNORMAL, CREATE_NEW_PROCESS_GROUP, NULL);
 }

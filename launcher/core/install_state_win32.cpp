@@ -1,55 +1,36 @@
-// Reads the installation record from BRINDMOR.INI and the data file's presence for the main dialog.
+// The installation state the main dialog shows, read from the setup mode, the install record and
+// the data file it names.
 #include "install_state.h"
 
-#include "../../common/text.h"
+#include "../../common/file_ops.h"
+#include "../../common/install_record_file.h"
+#include "../../common/string_source.h"
 #include "../resources/resource_ids.h"
-#include "strings.h"
 
-static char gDataFilePath[kDataFilePathSize] = "";
-
-char *DataFilePath() {
-    return gDataFilePath;
+bool TitleRecordPlace(InstallRecordPlace *place) {
+    return LocateInstallRecord(IDS_INI_FILE, LANG_TITLE, place);
 }
 
-// Strings come from the string source set at start-up, which is this same module.
-InstallState GetInstallState(HINSTANCE instance) {
+bool InstalledDataPresent(const char *path) {
+    char dataName[260];
+    LoadFixedString(IDS_DATA_FILE, dataName, sizeof dataName);
+    // Not OpenFile: its 128-character record refuses the paths of deep install folders.
+    return dataName[0] != '\0' && FileExists(path);
+}
+
+InstallState GetInstallState() {
     char modeText[256];
     LoadFixedString(IDS_SETUP_MODE, modeText, sizeof modeText);
     if (SetupModeFromText(modeText) == SetupNone)
         return SetupNone;
-    const BOOL recorded = ReadInstalledDataPath(instance, gDataFilePath, sizeof gDataFilePath);
-    const bool present = recorded && InstalledDataPresent(instance, gDataFilePath);
-    return DecideInstallState(modeText, recorded != FALSE, present);
-}
-
-BOOL ReadInstalledDataPath(HINSTANCE, char *destination, size_t capacity) {
-    char iniPath[MAX_PATH] = "";
-    GetWindowsDirectoryA(iniPath, sizeof iniPath);
-    char iniName[20];
-    LoadFixedString(IDS_INI_FILE, iniName, sizeof iniName);
-    // The backslash goes on whatever the directory ends with.
-    AppendText(iniPath, sizeof iniPath, "\\");
-    AppendText(iniPath, sizeof iniPath, iniName);
-
-    char section[260];
-    LoadLangString(LANG_TITLE, section, sizeof section);
-    // Read with room to spare: a record longer than the destination is recorded but names no
-    // file we could test, and its cut prefix may name some other existing file.
-    char value[1024] = "";
-    GetPrivateProfileStringA(section, "Install", "", value, sizeof value, iniPath);
-    if (capacity > 0)
-        destination[0] = '\0';
-    if (TextLength(value) < capacity)
-        CopyText(destination, capacity, value);
-    return value[0] != '\0';
-}
-
-BOOL InstalledDataPresent(HINSTANCE, const char *path) {
-    char dataName[260];
-    LoadFixedString(IDS_DATA_FILE, dataName, sizeof dataName);
-    if (dataName[0] == '\0')
-        return FALSE;
-    // Not OpenFile: its 128-character record refuses the paths of deep install folders.
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    InstallRecordPlace place;
+    char dataFile[kRecordValueCapacity] = "";
+    // A record too long to take is recorded but names no file we could test (its cut prefix
+    // could name another existing file): the installation counts as incomplete.
+    const RecordRead read = TitleRecordPlace(&place)
+                                ? ReadInstallRecord(place, dataFile, sizeof dataFile)
+                                : RecordAbsent;
+    const bool recorded = read != RecordAbsent;
+    const bool present = read == RecordFound && InstalledDataPresent(dataFile);
+    return DecideInstallState(modeText, recorded, present);
 }

@@ -1,7 +1,9 @@
 // Choosing the launcher's language block: from the Windows language setting or by name.
 #include "language_choice.h"
 
+#include "../../common/language_block.h"
 #include "../../common/text.h"
+#include "../resources/resource_ids.h"
 
 #include <cstring>
 
@@ -21,7 +23,9 @@ struct IdToBase {
 const IdToBase kBases[] = {{1033, 160}, {7, 320},     {12, 480},  {16, 640},    {1034, 800},
                            {19, 960},   {2057, 1120}, {10, 1280}, {2070, 1340}, {29, 1400}};
 
-const unsigned kNameCandidates[] = {160, 320, 480, 640, 800, 960, 1120, 1280};
+// The by-name candidates 160 to 1280; from 640 on the names are compared ignoring case.
+const LanguageBlocks kLauncherBlocks = {
+    LANG_BASE_ENGLISH, 160, 8, LANG_NAME, IDS_LANGUAGE_NAME, 480, LANG_BASE_ENGLISH};
 } // namespace
 
 unsigned LanguageIdFromSetting(const char *sLanguage) {
@@ -49,27 +53,19 @@ unsigned LanguageBaseByLocale(const StringTable &strings, const char *sLanguage)
     unsigned base = BaseForLanguageId(LanguageIdFromSetting(setting));
     if (base != 0) {
         char name[32];
-        if (LoadFrom(strings, base + 1, name, sizeof name) == 0)
+        if (LoadFrom(strings, base + LANG_NAME, name, sizeof name) == 0)
             base = 0;
     }
     return base;
 }
 
 unsigned LanguageBaseByName(const StringTable &strings) {
-    char wanted[32], name[32];
-    LoadFrom(strings, 1, wanted, sizeof wanted);
-    for (unsigned base : kNameCandidates) {
-        LoadFrom(strings, base + 1, name, sizeof name);
-        bool equal = base <= 480 ? std::strcmp(name, wanted) == 0 : EqualIgnoringCase(name, wanted);
-        if (equal)
-            return base;
-    }
-    return 160;
+    return ChooseBlockByName(strings, kLauncherBlocks);
 }
 
 unsigned ChooseLanguageBase(const StringTable &strings, const char *sLanguage) {
     char mode[32];
-    LoadFrom(strings, 2, mode, sizeof mode);
+    LoadFrom(strings, IDS_LANGUAGE_MODE, mode, sizeof mode);
     unsigned base = 0;
     if (EqualIgnoringCase(mode, "Local"))
         base = LanguageBaseByLocale(strings, sLanguage);

@@ -1,10 +1,10 @@
 // The Custom Install browser: a folder typed or walked through the drive and folder lists.
 #include "browse_dialog.h"
 
+#include "../../common/message_box.h"
 #include "../../common/text.h"
 #include "../../common/window_placement.h"
-#include "../core/strings.h"
-#include "../core/text_ops.h"
+#include "../../common/string_source.h"
 #include "../resources/resource_ids.h"
 #include "drive_query.h"
 #include "install_files.h"
@@ -12,24 +12,15 @@
 #include "refused_chars.h"
 #include "space_lines.h"
 
-#include <cstdio>
-
 namespace {
 const UINT kDriveListing = DDL_DRIVES | DDL_EXCLUSIVE;
 const UINT kFolderListing = DDL_DIRECTORY | DDL_EXCLUSIVE; // 32784
 const int kTextCapacity = 256;                             // 255 characters read back
 
-void ShowBox(HWND dialog, const char *text) {
-    char caption[256];
-    LoadLangString(LANG_TITLE, caption, sizeof caption);
-    MessageBoxA(dialog, text, caption, MB_OK | MB_ICONHAND);
-}
-
 void ShowSpaceBox(HWND dialog, uint64_t kb) {
-    char text[256], digits[24];
-    LoadLangString(LANG_NO_SPACE_KB, text, sizeof text);
-    SubstitutePlaceholder(text, sizeof text, FormatDecimal(kb, digits, sizeof digits), 'D');
-    ShowBox(dialog, text);
+    char digits[24];
+    ShowStringBox(dialog, LANG_NO_SPACE_KB, MB_OK | MB_ICONHAND, 'D',
+                  FormatDecimal(kb, digits, sizeof digits));
 }
 
 // The drive letter of a drives-list entry "[-x-]".
@@ -186,10 +177,8 @@ BOOL ValidateInstallFolder(HWND dialog, const char *folder) {
     uint64_t size = InstallSourceBytes();
     if (GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR) {
         HWND active = GetActiveWindow();
-        char text[256];
-        std::snprintf(text, sizeof text,
-                      "Drive %c: is non-existent. Please specify a different drive.", folder[0]);
-        ShowBox(dialog, text);
+        const char letter[2] = {folder[0], '\0'};
+        ShowStringBox(dialog, LANG_NO_DRIVE, MB_OK | MB_ICONHAND, 'c', letter);
         SetForegroundWindow(active);
         HWND edit = GetDlgItem(dialog, IDC_BROWSE_EDIT);
         SetFocus(edit);

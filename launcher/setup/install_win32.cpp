@@ -1,11 +1,12 @@
 // The install run: copy the data file with progress, record it, register and copy the uninstaller.
 #include "install.h"
 
-#include "../../common/read_only.h"
+#include "../../common/file_ops.h"
 #include "../../common/command_quoting.h"
 #include "../../common/text.h"
+#include "../../common/install_record_file.h"
 #include "../core/install_state.h"
-#include "../core/strings.h"
+#include "../../common/string_source.h"
 #include "../resources/resource_ids.h"
 #include "../syscheck/disc_paths.h"
 #include "../syscheck/title_disc.h"
@@ -51,8 +52,10 @@ BOOL WriteInstallRecord() {
 
 // True when BRINDMOR.INI already names this data file (an earlier installation into the folder).
 static bool RecordNamesDataFile() {
-    char recorded[kDataFilePathSize];
-    return ReadInstalledDataPath(NULL, recorded, sizeof recorded) &&
+    InstallRecordPlace place;
+    char recorded[kRecordValueCapacity];
+    return TitleRecordPlace(&place) &&
+           ReadInstallRecord(place, recorded, sizeof recorded) == RecordFound &&
            lstrcmpiA(recorded, gDataFilePath) == 0;
 }
 

@@ -3,7 +3,7 @@
 
 #include "../../common/text.h"
 #include "../../common/window_placement.h"
-#include "../core/strings.h"
+#include "../../common/string_source.h"
 #include "../resources/resource_ids.h"
 #include "../syscheck/disc_paths.h"
 #include "../syscheck/title_disc.h"

@@ -2,7 +2,6 @@
 #include "disc_paths.h"
 
 #include "../../common/text.h"
-#include "../core/text_ops.h"
 
 void ResolveDiscPath(char *path, size_t capacity, unsigned char titleDrive, const char *titleRoot) {
     if (capacity == 0 || path[0] == '\0')

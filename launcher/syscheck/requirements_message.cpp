@@ -2,7 +2,6 @@
 #include "requirements_message.h"
 
 #include "../../common/text.h"
-#include "../core/text_ops.h"
 #include "../resources/resource_ids.h"
 
 #include <climits>

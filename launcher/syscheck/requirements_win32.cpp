@@ -3,7 +3,7 @@
 
 #include <mmsystem.h>
 
-#include "../core/strings.h"
+#include "../../common/string_source.h"
 #include "../resources/resource_ids.h"
 #include "requirements_message.h"
 #include "requirements_rules.h"

@@ -1,9 +1,10 @@
 // Finding the title's disc by drive type and volume label, and asking the user to insert it.
 #include "title_disc.h"
 
+#include "../../common/message_box.h"
+#include "../../common/process.h"
 #include "../../common/text.h"
-#include "../core/strings.h"
-#include "../core/text_ops.h"
+#include "../../common/string_source.h"
 #include "../resources/resource_ids.h"
 #include "disc_paths.h"
 
@@ -32,11 +33,7 @@ unsigned char FindTitleDisc(const char *label) {
 }
 
 int ShowInsertDiscPrompt(HWND owner) {
-    char text[256], title[64];
-    LoadLangString(LANG_INSERT_DISC, text, sizeof text);
-    LoadLangString(LANG_TITLE, title, sizeof title);
-    SubstitutePlaceholder(text, sizeof text, title, 'T');
-    return MessageBoxA(owner, text, title, MB_RETRYCANCEL | MB_ICONHAND);
+    return ShowStringBox(owner, LANG_INSERT_DISC, MB_RETRYCANCEL | MB_ICONHAND);
 }
 
 static void LoadVolumeLabel(char *label, int capacity) {
@@ -60,9 +57,8 @@ const char *TitleRoot() {
 }
 
 void ComputeTitleRoot() {
-    char module[256] = "";
-    GetModuleFileNameA(NULL, module, sizeof module);
-    module[sizeof module - 1] = '\0'; // a path that filled the buffer may come back unterminated
+    char module[256];
+    ModulePath(NULL, module, sizeof module);
     TitleRootFromModulePath(module, gTitleRoot, sizeof gTitleRoot);
 }
 

@@ -1,24 +1,23 @@
 // The About box: the launcher's icon, version line and notices.
 #include "about_box.h"
 
+#include "../../common/process.h"
 #include "../../common/window_placement.h"
-#include "../core/strings.h"
-#include "../core/text_ops.h"
+#include "../../common/string_source.h"
+#include "../../common/text.h"
 #include "../resources/resource_ids.h"
 #include "file_version.h"
 
 static void InitAboutDialog(HWND dialog) {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
     SetWindowTextFromLang(dialog, LANG_ABOUT_CAPTION);
     CenterWindow(dialog, GetDesktopWindow());
     SetDlgItemTextFromLang(dialog, IDC_ABOUT_NOTICE, LANG_NOTICE);
     SetDlgItemTextFromLang(dialog, IDC_ABOUT_BLANK, LANG_BLANK_LINE);
     SetDlgItemTextFromLang(dialog, IDC_ABOUT_ENGINE, LANG_ENGINE_NOTICE);
 
-    char line[256] = "";
-    GetModuleFileNameA(instance, line, sizeof line);
-    line[sizeof line - 1] = '\0'; // a path that filled the buffer may come back unterminated
-    char version[64];             // room for any version text a person would write
+    char line[MAX_PATH];
+    ModulePath(InstanceOf(dialog), line, sizeof line);
+    char version[64]; // room for any version text a person would write
     GetFileVersionText(line, version, sizeof version);
     LoadLangString(LANG_VERSION_LINE, line, sizeof line);
     SubstitutePlaceholder(line, sizeof line, version, 'T');

@@ -1,7 +1,7 @@
 // The self-deletion batch lines from any own path, install folder and temporary names: no batch
 // at all, or lines that each fit their 128-byte buffer and send every command to the right place.
 #include "fuzz_input.h"
-#include "uninstaller/batch_lines.h"
+#include "common/batch_lines.h"
 
 #include <cstdint>
 #include <cstring>

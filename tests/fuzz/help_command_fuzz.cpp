@@ -1,6 +1,6 @@
 // The help command line from any associated program path, document path and buffer size.
 #include "fuzz_input.h"
-#include "launcher/core/help_command.h"
+#include "launcher/app/help_command.h"
 
 #include <cstdint>
 #include <string>

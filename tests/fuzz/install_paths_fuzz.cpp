@@ -1,7 +1,7 @@
 // The launcher's install paths from any install folder (INI "Install" value or a typed folder),
 // file name and buffer size, and the install-state decision over any mode text and record.
 #include "fuzz_input.h"
-#include "launcher/core/install_state.h"
+#include "launcher/core/install_state_rules.h"
 #include "launcher/setup/install_paths.h"
 
 #include <cstdint>

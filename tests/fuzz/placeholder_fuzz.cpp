@@ -1,6 +1,6 @@
 // Placeholder substitution over any text, replacement, letter and buffer size: never past the
 // buffer.
-#include "launcher/core/text_ops.h"
+#include "common/text.h"
 
 #include <cstdint>
 #include <cstring>

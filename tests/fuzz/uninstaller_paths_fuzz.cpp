@@ -1,6 +1,7 @@
 // The uninstaller's paths from any own path, component name, temporary name, INI record and
 // buffer sizes: whole paths or refusals, never cut ones; only the title's data file is deletable.
 #include "fuzz_input.h"
+#include "common/text.h"
 #include "uninstaller/paths.h"
 #include "uninstaller/removal_rules.h"
 
@@ -15,7 +16,7 @@ char Upper(char c) {
 
 void CheckOwnFolder(const std::string &ownPath) {
     std::unique_ptr<char[]> folder = ExactText(ownPath);
-    CutAtLastBackslash(folder.get());
+    CutAtLastChar(folder.get(), '\\');
     size_t cut = ownPath.rfind('\\');
     if (ownPath.substr(0, cut) != folder.get())
         __builtin_trap();
@@ -88,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
     CheckOwnFolder(ownPath);
     std::unique_ptr<char[]> folder = ExactText(ownPath);
-    CutAtLastBackslash(folder.get());
+    CutAtLastChar(folder.get(), '\\');
     CheckJoin(folder.get(), component, joinCapacity);
     CheckTempNames(temp, batchCapacity, pifCapacity);
     CheckDataFileRule(record);

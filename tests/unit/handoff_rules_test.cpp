@@ -1,7 +1,6 @@
 // Recognising a registered command line that names this launcher, and its program path.
 #include <gtest/gtest.h>
 
-#include "common/uninstall_key.h"
 #include "launcher/core/handoff_rules.h"
 
 TEST(NamesThisLauncher, ExactPathCaseAndArguments) {
@@ -19,15 +18,4 @@ TEST(ProgramPathOf, CutsAtTheFirstBlank) {
     EXPECT_STREQ("C:\\A\\B.EXE", path);
     ProgramPathOf("C:\\Program Files\\B.EXE", path, sizeof path);
     EXPECT_STREQ("C:\\Program", path);
-}
-
-TEST(BuildUninstallKeyPath, NameAfterTheParentOrNothing) {
-    char key[260];
-    ASSERT_TRUE(BuildUninstallKeyPath("Brindlemoor", key, sizeof key));
-    EXPECT_STREQ("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brindlemoor", key);
-    EXPECT_FALSE(BuildUninstallKeyPath("", key, sizeof key));
-    EXPECT_STREQ("", key);
-    char small[60];
-    EXPECT_FALSE(BuildUninstallKeyPath("Brindlemoor", small, sizeof small));
-    EXPECT_STREQ("", small);
 }

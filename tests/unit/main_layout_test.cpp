@@ -1,7 +1,7 @@
 // The main dialog's layout in every installation state, for this build's picture and a narrow one.
 #include <gtest/gtest.h>
 
-#include "launcher/core/main_layout.h"
+#include "launcher/app/main_layout.h"
 
 namespace {
 // Template controls in pixels (dialog base units 6 x 13), window rectangles on the screen while

@@ -2,7 +2,7 @@
 // from version resources.
 #include <gtest/gtest.h>
 
-#include "launcher/core/strings.h"
+#include "common/string_source.h"
 #include "launcher/ui/about_box.h"
 #include "launcher/ui/file_version.h"
 #include "tests/support/driver.h"

@@ -1,8 +1,9 @@
 // The installation state read from BRINDMOR.INI and the data file, with the launcher's own strings.
 #include <gtest/gtest.h>
 
+#include "common/install_record_file.h"
 #include "launcher/core/install_state.h"
-#include "launcher/core/strings.h"
+#include "common/string_source.h"
 #include "launcher/resources/resource_ids.h"
 #include "tests/support/driver.h"
 #include "tests/support/machine_state.h"
@@ -34,31 +35,33 @@ const char kData[] = "C:\\TWL\\BRINDMOR\\BRINDMOR.QKT";
 } // namespace
 
 TEST_F(InstallStateTest, NothingRecordedIsRequired) {
-    EXPECT_EQ(SetupRequired, GetInstallState(launcher_));
+    EXPECT_EQ(SetupRequired, GetInstallState());
+    InstallRecordPlace place;
+    ASSERT_TRUE(TitleRecordPlace(&place));
+    EXPECT_EQ(IniPath(), place.file);
     char path[260] = "stale";
-    EXPECT_FALSE(ReadInstalledDataPath(launcher_, path, sizeof path));
+    EXPECT_EQ(RecordAbsent, ReadInstallRecord(place, path, sizeof path));
     EXPECT_STREQ("", path);
 
     Record("Brindlemoor", ""); // an empty value is no record either
-    EXPECT_EQ(SetupRequired, GetInstallState(launcher_));
+    EXPECT_EQ(SetupRequired, GetInstallState());
 }
 
 TEST_F(InstallStateTest, RecordedWithAndWithoutItsDataFile) {
     Record("Brindlemoor", kData);
-    EXPECT_EQ(SetupIncomplete, GetInstallState(launcher_));
-    EXPECT_STREQ(kData, DataFilePath()); // the program-wide path is filled on the way
+    EXPECT_EQ(SetupIncomplete, GetInstallState());
 
     ASSERT_TRUE(WriteWholeFile(kData, "data"));
-    EXPECT_EQ(SetupComplete, GetInstallState(launcher_));
-    EXPECT_TRUE(InstalledDataPresent(launcher_, kData));
-    EXPECT_FALSE(InstalledDataPresent(launcher_, "C:\\TWL\\BRINDMOR\\MISSING.QKT"));
-    EXPECT_FALSE(InstalledDataPresent(launcher_, "C:\\TWL\\BRINDMOR")); // a folder is no file
+    EXPECT_EQ(SetupComplete, GetInstallState());
+    EXPECT_TRUE(InstalledDataPresent(kData));
+    EXPECT_FALSE(InstalledDataPresent("C:\\TWL\\BRINDMOR\\MISSING.QKT"));
+    EXPECT_FALSE(InstalledDataPresent("C:\\TWL\\BRINDMOR")); // a folder is no file
 }
 
 TEST_F(InstallStateTest, RecordUnderAnotherSectionIsNotSeen) {
     ASSERT_TRUE(WriteWholeFile(kData, "data"));
     Record("Brindlemoor Deutsch", kData);
-    EXPECT_EQ(SetupRequired, GetInstallState(launcher_));
+    EXPECT_EQ(SetupRequired, GetInstallState());
 }
 
 // A deep install folder (path over 127 characters) still finds its data file.
@@ -71,5 +74,5 @@ TEST_F(InstallStateTest, LongDataFilePath) {
     const std::string data = folder + "\\BRINDMOR.QKT";
     ASSERT_TRUE(WriteWholeFile(data, "data"));
     Record("Brindlemoor", data.c_str());
-    EXPECT_EQ(SetupComplete, GetInstallState(launcher_));
+    EXPECT_EQ(SetupComplete, GetInstallState());
 }

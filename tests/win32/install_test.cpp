@@ -1,7 +1,7 @@
 // The install run against real files, BRINDMOR.INI and the registry, from the disc in drive E:.
 #include <gtest/gtest.h>
 
-#include "launcher/core/strings.h"
+#include "common/string_source.h"
 #include "launcher/resources/resource_ids.h"
 #include "launcher/setup/install.h"
 #include "launcher/setup/install_folder.h"

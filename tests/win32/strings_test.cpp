@@ -1,7 +1,8 @@
 // The launcher's string table as built into RBRINDMOR.EXE, read through the launcher's own loader.
 #include <gtest/gtest.h>
 
-#include "launcher/core/strings.h"
+#include "common/string_source.h"
+#include "launcher/core/language_setting.h"
 #include "launcher/resources/resource_ids.h"
 #include "tests/support/driver.h"
 

@@ -3,7 +3,8 @@
 
 #include <cstdio>
 
-#include "launcher/core/strings.h"
+#include "common/string_source.h"
+#include "launcher/core/language_setting.h"
 #include "launcher/syscheck/title_disc.h"
 
 // Writes "<title drive as a number>\n<title root>\n" to the file named by the command line.

@@ -1,0 +1,31 @@
+// The launcher's main window class "TWL_AUTORUN" and the modal run of the main dialog.
+#include "launcher_class.h"
+
+#include "../resources/resource_ids.h"
+#include "main_dialog.h"
+
+// A dialog class of our own name: the system dialog class's layout, run by the dialog manager.
+static ATOM RegisterLauncherClass(HINSTANCE instance) {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    if (!GetClassInfoExA(NULL, MAKEINTATOM(32770), &wc))
+        return 0;
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefDlgProcA;
+    wc.cbWndExtra = DLGWINDOWEXTRA;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_LAUNCHER));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_LAUNCHER), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+    wc.lpszClassName = LAUNCHER_CLASS;
+    return RegisterClassExA(&wc);
+}
+
+INT_PTR RunMainDialog(HINSTANCE instance) {
+    if (RegisterLauncherClass(instance) == 0)
+        return 0;
+    MainDialogState state = {};
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), NULL, MainDlgProc,
+                           reinterpret_cast<LPARAM>(&state));
+}

@@ -1,0 +1,247 @@
+// The launcher's main dialog: picture, status line, Play, Setup, Help and Exit.
+#include "main_dialog.h"
+
+#include <dbt.h>
+
+#include "../../common/process.h"
+#include "../../common/string_source.h"
+#include "../../common/window_placement.h"
+#include "../core/install_state.h"
+#include "../resources/resource_ids.h"
+#include "../setup/install.h"
+#include "../setup/setup_dialog.h"
+#include "../syscheck/disc_paths.h"
+#include "../syscheck/title_disc.h"
+#include "../ui/about_box.h"
+#include "main_layout.h"
+#include "play_help.h"
+
+static MainDialogState *StateOf(HWND dialog) {
+    return reinterpret_cast<MainDialogState *>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+static Box WindowBox(HWND window) {
+    RECT rect = {0, 0, 0, 0};
+    if (window != NULL)
+        GetWindowRect(window, &rect);
+    return Box{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+static Box ChildBox(HWND dialog, int id) {
+    RECT rect = {0, 0, 0, 0};
+    HWND child = GetDlgItem(dialog, id);
+    if (child != NULL)
+        GetChildRectInParent(dialog, child, &rect);
+    return Box{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+static void Apply(HWND dialog, int id, const ControlMove &move) {
+    if (move.move)
+        MoveWindow(GetDlgItem(dialog, id), int(move.x), int(move.y), int(move.width),
+                   int(move.height), FALSE);
+}
+
+static void LayoutMainDialog(HWND dialog, LONG width, LONG height, InstallState state) {
+    const int rowId = RowButtonId(state);
+    MainLayoutFacts facts = {};
+    facts.play = WindowBox(GetDlgItem(dialog, IDC_PLAY));
+    facts.status = WindowBox(GetDlgItem(dialog, IDC_STATUS));
+    facts.row = WindowBox(GetDlgItem(dialog, rowId));
+    facts.help = WindowBox(GetDlgItem(dialog, IDC_HELP_BUTTON));
+    facts.dialog = WindowBox(dialog);
+    // Inside WM_INITDIALOG the dialog is not shown yet, so this reads hidden.
+    facts.statusVisible = IsWindowVisible(GetDlgItem(dialog, IDC_STATUS)) != FALSE;
+    facts.cxDlgFrame = GetSystemMetrics(SM_CXDLGFRAME);
+    facts.cyDlgFrame = GetSystemMetrics(SM_CYDLGFRAME);
+    facts.cyCaption = GetSystemMetrics(SM_CYCAPTION);
+
+    const MainLayoutMoves moves = PlanMainLayout(width, height, state, facts);
+    Apply(dialog, IDC_STATUS, moves.status);
+    Apply(dialog, IDC_PLAY, moves.play);
+    MoveWindow(dialog, 0, 0, int(moves.dialogWidth), int(moves.dialogHeight), FALSE);
+    Apply(dialog, IDC_HELP_BUTTON, moves.help);
+    Apply(dialog, rowId, moves.row);
+    Apply(dialog, IDC_EXIT, moves.exit);
+}
+
+static void StretchPlayButton(HWND dialog, InstallState state) {
+    Apply(dialog, IDC_PLAY,
+          PlanPlayStretch(state, ChildBox(dialog, IDC_PLAY), ChildBox(dialog, IDC_EXIT),
+                          ChildBox(dialog, IDC_SETUP)));
+}
+
+static void FitNarrowPicture(HWND dialog, MainPicture &picture, LONG height, InstallState state) {
+    NarrowFitFacts facts = {};
+    facts.playScreenLeft = WindowBox(GetDlgItem(dialog, IDC_PLAY)).left;
+    facts.play = ChildBox(dialog, IDC_PLAY);
+    facts.help = ChildBox(dialog, IDC_HELP_BUTTON);
+    facts.exit = ChildBox(dialog, IDC_EXIT);
+    const Box frame = WindowBox(dialog);
+    facts.dialogWidth = frame.right - frame.left;
+    facts.dialogHeight = frame.bottom - frame.top;
+
+    const NarrowFit fit = PlanNarrowFit(height, facts);
+    picture.originX = fit.originX;
+    if (!fit.narrow) {
+        StretchPlayButton(dialog, state);
+        return;
+    }
+    MoveWindow(dialog, 0, 0, int(fit.dialogWidth), int(facts.dialogHeight), FALSE);
+    Apply(dialog, IDC_PLAY, fit.play);
+    Apply(dialog, IDC_HELP_BUTTON, fit.help);
+    Apply(dialog, IDC_EXIT, fit.exit);
+    picture.originY = fit.originY;
+}
+
+// Status text, enabled Play and focus by installation state; may swap Play and Setup.
+static void ShowInstallState(HWND dialog, InstallState state) {
+    char status[256] = "";
+    switch (state) {
+    case SetupNone:
+        // The small Setup button becomes Play; the wide Play button goes out of sight.
+        SwapControlIds(dialog, IDC_PLAY, IDC_SETUP);
+        ShowWindow(GetDlgItem(dialog, IDC_SETUP), SW_HIDE);
+        break;
+    case SetupOptional:
+        break;
+    case SetupRequired:
+        LoadLangString(LANG_SETUP_REQUIRED, status, sizeof status);
+        EnableWindow(GetDlgItem(dialog, IDC_PLAY), FALSE);
+        SetFocus(GetDlgItem(dialog, IDC_SETUP));
+        break;
+    case SetupComplete:
+        SetFocus(GetDlgItem(dialog, IDC_PLAY));
+        break;
+    case SetupIncomplete:
+        LoadLangString(LANG_SETUP_INCOMPLETE, status, sizeof status);
+        EnableWindow(GetDlgItem(dialog, IDC_PLAY), FALSE);
+        SetFocus(GetDlgItem(dialog, IDC_SETUP));
+        break;
+    }
+    SetDlgItemTextA(dialog, IDC_STATUS, status);
+    if (status[0] == '\0')
+        ShowWindow(GetDlgItem(dialog, IDC_STATUS), SW_HIDE);
+}
+
+static void InitMainDialog(HWND dialog, MainDialogState &dialogState) {
+    SetWindowTextFromLang(dialog, LANG_TITLE);
+    const InstallState state = GetInstallState();
+    ShowInstallState(dialog, state);
+    SetWindowTextFromLang(dialog, LANG_TITLE);
+    MainPicture &picture = dialogState.picture;
+    LoadMainPicture(InstanceOf(dialog), state != SetupNone, &picture);
+    LayoutMainDialog(dialog, picture.width, picture.height, state);
+    FitNarrowPicture(dialog, picture, picture.height, state);
+    CenterWindow(dialog, GetDesktopWindow());
+    AddAboutMenuEntry(dialog);
+    SetDlgItemTextFromLang(dialog, IDC_PLAY, LANG_PLAY);
+    SetDlgItemTextFromLang(dialog, IDC_SETUP, LANG_SETUP);
+    SetDlgItemTextFromLang(dialog, IDC_HELP_BUTTON, LANG_HELP);
+    SetDlgItemTextFromLang(dialog, IDC_EXIT, LANG_EXIT);
+}
+
+// TRUE when the event is the completed removal of a volume and no drive holds the title's disc.
+static BOOL DiscRemoved(WPARAM event, LPARAM eventData) {
+    if (event != DBT_DEVICEREMOVECOMPLETE || eventData == 0)
+        return FALSE;
+    const DEV_BROADCAST_HDR *header = reinterpret_cast<const DEV_BROADCAST_HDR *>(eventData);
+    if (header->dbch_devicetype != DBT_DEVTYP_VOLUME)
+        return FALSE;
+    char label[15];
+    LoadLangString(LANG_VOLUME_LABEL, label, sizeof label);
+    return FindTitleDisc(label) == kTitleNotFound;
+}
+
+static void OnDeviceChange(HWND dialog, MainDialogState &state, WPARAM event, LPARAM eventData) {
+    state.discGone = DiscRemoved(event, eventData);
+    if (state.discGone && !state.commandBusy)
+        EndDialog(dialog, 0);
+}
+
+static void RunGuardedCommand(HWND dialog, MainDialogState &state, BOOL (*command)(HWND),
+                              BOOL endsOnSuccess) {
+    state.commandBusy = TRUE;
+    if (command(dialog) && endsOnSuccess)
+        EndDialog(dialog, 1);
+    state.commandBusy = FALSE;
+    if (state.discGone)
+        EndDialog(dialog, 0);
+}
+
+static BOOL PlayCommand(HWND dialog) {
+    return PlayTitle(dialog);
+}
+
+static BOOL HelpCommand(HWND dialog) {
+    return ShowHelp(dialog, LANG_HELP_DOCUMENT);
+}
+
+static void SetupCommand(HWND dialog) {
+    if (DialogBoxParamA(InstanceOf(dialog), MAKEINTRESOURCEA(IDD_SETUP), dialog, SetupDlgProc, 0) !=
+        0)
+        RunInstall(dialog);
+}
+
+static void OnCommand(HWND dialog, MainDialogState &state, int id) {
+    switch (id) {
+    case IDC_PLAY:
+        RunGuardedCommand(dialog, state, PlayCommand, TRUE);
+        break;
+    case IDC_HELP_BUTTON:
+        RunGuardedCommand(dialog, state, HelpCommand, FALSE);
+        break;
+    case IDC_SETUP:
+        SetupCommand(dialog);
+        break;
+    case IDC_EXIT:
+        EndDialog(dialog, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+static BOOL OnSysCommand(HWND dialog, WPARAM command) {
+    if (command != IDM_ABOUT)
+        return FALSE;
+    DialogBoxParamA(InstanceOf(dialog), MAKEINTRESOURCEA(IDD_ABOUT), dialog, AboutDlgProc, 0);
+    return TRUE;
+}
+
+static BOOL OnInitDialog(HWND dialog, LPARAM state) {
+    SetWindowLongPtrA(dialog, DWLP_USER, state);
+    InitMainDialog(dialog, *reinterpret_cast<MainDialogState *>(state));
+    return FALSE; // the focus set by the state stands
+}
+
+// Every message but WM_INITDIALOG, once the state is known.
+static INT_PTR OnMessage(HWND dialog, MainDialogState &state, UINT message, WPARAM wParam,
+                         LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        return OnPicturePaint(dialog, state.picture);
+    case WM_COMMAND:
+        OnCommand(dialog, state, LOWORD(wParam));
+        return TRUE;
+    case WM_SYSCOMMAND:
+        return OnSysCommand(dialog, wParam);
+    case WM_DEVICECHANGE:
+        OnDeviceChange(dialog, state, wParam, lParam);
+        return TRUE;
+    case WM_QUERYNEWPALETTE:
+        return OnQueryNewPalette(dialog, state.picture);
+    case WM_PALETTECHANGED:
+        return OnPaletteChanged(dialog, state.picture, reinterpret_cast<HWND>(wParam));
+    case WM_INSTALLPROGRESS:
+        return OnInstallProgress(dialog, state.picture, wParam);
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG)
+        return OnInitDialog(dialog, lParam);
+    MainDialogState *state = StateOf(dialog);
+    return state != NULL ? OnMessage(dialog, *state, message, wParam, lParam) : FALSE;
+}

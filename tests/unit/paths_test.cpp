@@ -1,0 +1,33 @@
+// The uninstaller's path texts: component paths and the temporary names.
+#include <gtest/gtest.h>
+
+#include "uninstaller/paths.h"
+
+#include <string>
+
+TEST(UninstallerPaths, ComponentPaths) {
+    char joined[16];
+    EXPECT_TRUE(JoinPath("C:\\A", "B.EXE", joined, sizeof joined));
+    EXPECT_STREQ("C:\\A\\B.EXE", joined);
+    EXPECT_FALSE(JoinPath("C:\\LONGER", "NAME.EXE", joined, sizeof joined));
+    EXPECT_STREQ("", joined) << "a cut path would name another file";
+}
+
+TEST(UninstallerPaths, TemporaryNames) {
+    char batch[144], pif[144];
+    ASSERT_TRUE(MakeTempNames("C:\\WINDOWS\\unt1A2B.TMP", batch, sizeof batch, pif, sizeof pif));
+    EXPECT_STREQ("C:\\WINDOWS\\unt1A2B.bat", batch);
+    EXPECT_STREQ("C:\\WINDOWS\\unt1A2B.pif", pif);
+    ASSERT_TRUE(MakeTempNames("C:\\WIN.DIR\\untA", batch, sizeof batch, pif, sizeof pif));
+    EXPECT_STREQ("C:\\WIN.bat", batch) << "the last dot, wherever it is";
+    ASSERT_TRUE(MakeTempNames(".TMP", batch, sizeof batch, pif, sizeof pif));
+    EXPECT_STREQ(".TMP.bat", batch) << "position 0 is never taken for the dot";
+
+    std::string longName = "C:\\" + std::string(136, 'w') + "\\u.TMP"; // 145 characters
+    EXPECT_FALSE(MakeTempNames(longName.c_str(), batch, sizeof batch, pif, sizeof pif));
+    EXPECT_STREQ("", batch);
+    EXPECT_STREQ("", pif);
+    std::string fits = "C:\\" + std::string(134, 'w') + "\\u.TMP"; // 143 characters
+    EXPECT_TRUE(MakeTempNames(fits.c_str(), batch, sizeof batch, pif, sizeof pif));
+    EXPECT_EQ(143u, std::string(batch).size());
+}
