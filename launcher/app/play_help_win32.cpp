@@ -7,7 +7,6 @@
 #include "../../common/string_source.h"
 #include "../core/handoff.h"
 #include "../resources/resource_ids.h"
-#include "../syscheck/disc_paths.h"
 #include "../syscheck/requirements.h"
 #include "../syscheck/title_disc.h"
 #include "help_command.h"
@@ -17,36 +16,30 @@ BOOL PlayTitle(HWND mainDialog) {
         return TRUE;
     if (!CheckSystemRequirements(InstanceOf(mainDialog)))
         return FALSE;
-    if (WaitForTitleDisc(mainDialog) == kTitleNotFound)
+    const TitleLocation title = LocateTitle(mainDialog);
+    if (title.drive == kTitleNotFound)
         return FALSE;
-    return LaunchFromDisc(mainDialog, IDS_PLAYER);
-}
-
-BOOL LaunchFromDisc(HWND mainDialog, UINT id) {
-    // Searched again: the disc may have been taken out since Play found it.
-    unsigned char drive = WaitForTitleDisc(mainDialog);
-    if (drive == kTitleNotFound)
-        return FALSE;
-    char commandLine[256];
-    LoadFixedString(id, commandLine, sizeof commandLine);
-    ResolveDiscPath(commandLine, sizeof commandLine, drive, TitleRoot());
-    return StartProgram(commandLine);
+    char stored[256], commandLine[MAX_PATH];
+    LoadFixedString(IDS_PLAYER, stored, sizeof stored);
+    return ResolveDiscPath(stored, title, commandLine, sizeof commandLine) &&
+           StartProgram(commandLine);
 }
 
 BOOL ShowHelp(HWND mainDialog, UINT offset) {
-    unsigned char drive = WaitForTitleDisc(mainDialog);
-    if (drive == kTitleNotFound)
+    const TitleLocation title = LocateTitle(mainDialog);
+    if (title.drive == kTitleNotFound)
         return FALSE;
-    char document[256];
-    if (LoadLangString(offset, document, sizeof document) == 0 || document[0] == '\0')
-        LoadFixedString(IDS_HELP_DOCUMENT, document, sizeof document);
-    ResolveDiscPath(document, sizeof document, drive, TitleRoot());
+    char stored[256], document[MAX_PATH];
+    if (LoadLangString(offset, stored, sizeof stored) == 0 || stored[0] == '\0')
+        LoadFixedString(IDS_HELP_DOCUMENT, stored, sizeof stored);
+    if (!ResolveDiscPath(stored, title, document, sizeof document))
+        return FALSE;
 
     char program[MAX_PATH] = "";
     HINSTANCE found = FindExecutableA(document, NULL, program);
     if (reinterpret_cast<INT_PTR>(found) <= 32) // no association, or no document
         return FALSE;
-    char commandLine[MAX_PATH + sizeof document + 8];
+    char commandLine[2 * MAX_PATH + 8];
     if (!BuildHelpCommandLine(program, document, commandLine, sizeof commandLine))
         return FALSE;
     return StartProgram(commandLine);

@@ -8,7 +8,8 @@ void RunInstall(HWND mainDialog);
 
 // Copies the title's data file into the install folder, sending the progress to window; TRUE
 // when the whole file arrived.
-BOOL CopyDataFile(HWND window, unsigned char titleDrive);
+struct TitleLocation;
+BOOL CopyDataFile(HWND window, const TitleLocation &title);
 
 // Records the installed data file in BRINDMOR.INI; FALSE when the record could not be written.
 BOOL WriteInstallRecord();

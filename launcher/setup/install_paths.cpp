@@ -2,7 +2,6 @@
 #include "install_paths.h"
 
 #include "../../common/text.h"
-#include "../syscheck/disc_paths.h"
 
 static bool EndsWithBackslash(const char *text) {
     size_t length = TextLength(text);
@@ -27,13 +26,6 @@ bool BuildDataFilePath(const char *folder, const char *fileName, char *dst, size
 
 bool BuildUninstallerPath(const char *folder, const char *fileName, char *dst, size_t capacity) {
     return JoinPath(folder, !EndsWithBackslash(folder), fileName, dst, capacity);
-}
-
-void BuildUninstallerSourcePath(unsigned char titleDrive, const char *titleRoot,
-                                const char *fileName, char *dst, size_t capacity) {
-    CopyText(dst, capacity, "0:\\");
-    AppendText(dst, capacity, fileName);
-    ResolveDiscPath(dst, capacity, titleDrive, titleRoot);
 }
 
 void ForEachFolderPrefix(const char *folder, void (*visit)(const char *prefix, void *context),

@@ -10,10 +10,6 @@ bool BuildDataFilePath(const char *folder, const char *fileName, char *dst, size
 // (dst empty) when the whole path does not fit.
 bool BuildUninstallerPath(const char *folder, const char *fileName, char *dst, size_t capacity);
 
-// The uninstaller on the source: "0:\" plus its name, resolved for the title drive.
-void BuildUninstallerSourcePath(unsigned char titleDrive, const char *titleRoot,
-                                const char *fileName, char *dst, size_t capacity);
-
 // Calls visit with every prefix of the folder that ends before a backslash, left to right
 // ("C:", "C:\TWL", "C:\TWL\BRINDMOR" for C:\TWL\BRINDMOR); the folder counts as ending with one.
 void ForEachFolderPrefix(const char *folder, void (*visit)(const char *prefix, void *context),

@@ -29,10 +29,10 @@ void CreateFolderPath() {
     ForEachFolderPrefix(InstallFolder(), CreateOneFolder, nullptr);
 }
 
-BOOL CopyDataFile(HWND window, unsigned char titleDrive) {
-    char source[260], fileName[260];
-    LoadFixedString(IDS_DISC_DATA, source, sizeof source);
-    ResolveDiscPath(source, sizeof source, titleDrive, TitleRoot());
+BOOL CopyDataFile(HWND window, const TitleLocation &title) {
+    char stored[260], source[MAX_PATH], fileName[260];
+    LoadFixedString(IDS_DISC_DATA, stored, sizeof stored);
+    ResolveDiscPath(stored, title, source, sizeof source);
     LoadFixedString(IDS_DATA_FILE, fileName, sizeof fileName);
     bool named = BuildDataFilePath(InstallFolder(), fileName, gDataFilePath, sizeof gDataFilePath);
     // A missing source or an unusable path ends the copy before anything is created.
@@ -61,13 +61,13 @@ static bool RecordNamesDataFile() {
 
 // Copies the uninstaller beside the data file and registers it, in that order, so the entry
 // never names a program that is not there.
-static void InstallUninstaller(unsigned char titleDrive) {
+static void InstallUninstaller(const TitleLocation &title) {
     char displayName[260], fileName[260], installed[260], source[260];
     LoadLangString(LANG_TITLE, displayName, sizeof displayName);
     LoadFixedString(IDS_UNINSTALLER, fileName, sizeof fileName);
     if (!BuildUninstallerPath(InstallFolder(), fileName, installed, sizeof installed))
         return;
-    BuildUninstallerSourcePath(titleDrive, TitleRoot(), fileName, source, sizeof source);
+    ResolveDiscFile(fileName, title, source, sizeof source);
     BOOL copied = CopyFileA(source, installed, FALSE);
     ClearReadOnly(installed); // a copy from a CD-ROM arrives read-only
     // Windows runs the command as it stands: a path with a blank must not be split.
@@ -87,13 +87,13 @@ static void ShowFailure(HWND mainDialog) {
 }
 
 void RunInstall(HWND mainDialog) {
-    unsigned char titleDrive = LocateTitle(mainDialog);
-    if (titleDrive == kTitleNotFound)
+    const TitleLocation title = LocateTitle(mainDialog);
+    if (title.drive == kTitleNotFound)
         return;
     ShowStatus(mainDialog, LANG_COPYING);
     InvalidateRect(mainDialog, NULL, FALSE);
     UpdateWindow(mainDialog);
-    if (!CopyDataFile(mainDialog, titleDrive)) {
+    if (!CopyDataFile(mainDialog, title)) {
         ShowFailure(mainDialog);
         return;
     }
@@ -104,7 +104,7 @@ void RunInstall(HWND mainDialog) {
         ShowFailure(mainDialog);
         return;
     }
-    InstallUninstaller(titleDrive);
+    InstallUninstaller(title);
     ShowStatus(mainDialog, LANG_READY);
     HWND play = GetDlgItem(mainDialog, IDC_PLAY);
     EnableWindow(play, TRUE);

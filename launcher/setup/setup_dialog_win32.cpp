@@ -42,15 +42,9 @@ void ShowSpaceNeeded(HWND dialog, uint64_t sourceBytes) {
 
 // Takes the data file's size from the disc, or from the title root when no drive holds it.
 static void SizeDataFile() {
-    char label[15], source[260];
-    LoadLangString(LANG_VOLUME_LABEL, label, sizeof label);
-    LoadFixedString(IDS_DISC_DATA, source, sizeof source);
-    unsigned char drive = FindTitleDisc(label);
-    if (drive == kTitleNotFound) {
-        ComputeTitleRoot();
-        drive = kTitleUnderRoot;
-    }
-    ResolveDiscPath(source, sizeof source, drive, TitleRoot());
+    char stored[260], source[MAX_PATH];
+    LoadFixedString(IDS_DISC_DATA, stored, sizeof stored);
+    ResolveDiscPath(stored, LookForTitle(), source, sizeof source);
     SourceReader &reader = InstallSource();
     // A missing file leaves the size 0; one too large for the copy keeps its true size here.
     InstallSourceBytes() = OpenSourceFile(source, &reader) ? reader.size : FileBytes(source);

@@ -1,4 +1,4 @@
-// Paths on the title's disc ("0:\..." placeholders), the title root, and the title-drive values.
+// Paths on the title's disc ("0:\..." placeholders), the title root, and where the title is.
 #pragma once
 #include <cstddef>
 
@@ -6,9 +6,23 @@
 const unsigned char kTitleNotFound = 0;
 const unsigned char kTitleUnderRoot = 255;
 
-// Resolves a stored "0:\..." path in place: a letter replaces the "0"; 0 or 255 put the rest
-// behind the title root. The result is cut to capacity rather than overflowing.
-void ResolveDiscPath(char *path, size_t capacity, unsigned char titleDrive, const char *titleRoot);
+const size_t kTitleRootCapacity = 256;
+
+// Where the title's files are: the drive holding its disc, or the title root (the folder above
+// the launcher's own) when `drive` is kTitleUnderRoot. The root is empty until it was needed.
+struct TitleLocation {
+    unsigned char drive;
+    char root[kTitleRootCapacity];
+};
+
+// Resolves a stored "0:\..." path into dst: a drive letter replaces the "0"; otherwise the rest
+// goes behind the title root. False (dst empty) for an empty path or when the whole does not fit.
+bool ResolveDiscPath(const char *stored, const TitleLocation &location, char *dst, size_t capacity);
+
+// A file in the disc's root folder ("0:\" and its name), resolved as ResolveDiscPath does.
+bool ResolveDiscFile(const char *fileName, const TitleLocation &location, char *dst,
+                     size_t capacity);
 
 // The folder above the launcher's own folder, with one trailing backslash, from its module path.
-void TitleRootFromModulePath(const char *modulePath, char *root, size_t capacity);
+// False (root empty) when it does not fit whole.
+bool TitleRootFromModulePath(const char *modulePath, char *root, size_t capacity);

@@ -1,16 +1,11 @@
-// Finding the title's disc by drive type and volume label, and asking the user to insert it.
+// Finding the title: its disc by drive type and volume label, else the title root beside the
+// launcher, else by asking the user to insert the disc. Setup, Play and Help all find it so.
 #include "title_disc.h"
 
 #include "../../common/message_box.h"
 #include "../../common/process.h"
-#include "../../common/text.h"
 #include "../../common/string_source.h"
 #include "../resources/resource_ids.h"
-#include "disc_paths.h"
-
-#include <cstring>
-
-static char gTitleRoot[256] = "";
 
 BOOL IsTitleDisc(const char *root, const char *label) {
     if (GetDriveTypeA(root) != DRIVE_CDROM)
@@ -32,52 +27,38 @@ unsigned char FindTitleDisc(const char *label) {
     return kTitleNotFound;
 }
 
-int ShowInsertDiscPrompt(HWND owner) {
-    return ShowStringBox(owner, LANG_INSERT_DISC, MB_RETRYCANCEL | MB_ICONHAND);
-}
-
-static void LoadVolumeLabel(char *label, int capacity) {
-    LoadLangString(LANG_VOLUME_LABEL, label, capacity);
-}
-
-unsigned char WaitForTitleDisc(HWND owner) {
-    char label[15];
-    LoadVolumeLabel(label, sizeof label);
-    for (;;) {
-        unsigned char drive = FindTitleDisc(label);
-        if (drive != kTitleNotFound)
-            return drive;
-        if (ShowInsertDiscPrompt(owner) != IDRETRY)
-            return kTitleNotFound;
-    }
-}
-
-const char *TitleRoot() {
-    return gTitleRoot;
-}
-
-void ComputeTitleRoot() {
-    char module[256];
-    ModulePath(NULL, module, sizeof module);
-    TitleRootFromModulePath(module, gTitleRoot, sizeof gTitleRoot);
-}
-
-unsigned char LocateTitle(HWND owner) {
-    char label[15], player[260];
-    LoadVolumeLabel(label, sizeof label);
+// True when the title root holds the title's program (fixed string 6 without its "0:\").
+static bool RootHoldsTitle(const TitleLocation &location) {
+    TitleLocation underRoot = location;
+    underRoot.drive = kTitleUnderRoot;
+    char player[260], candidate[MAX_PATH];
     LoadFixedString(IDS_PLAYER, player, sizeof player);
-    const char *playerName = std::strlen(player) >= 3 ? player + 3 : "";
+    return location.root[0] != '\0' &&
+           ResolveDiscPath(player, underRoot, candidate, sizeof candidate) &&
+           GetFileAttributesA(candidate) != INVALID_FILE_ATTRIBUTES;
+}
+
+TitleLocation LookForTitle() {
+    TitleLocation location = {kTitleNotFound, ""};
+    char label[15];
+    LoadLangString(LANG_VOLUME_LABEL, label, sizeof label);
+    location.drive = FindTitleDisc(label);
+    if (location.drive != kTitleNotFound)
+        return location;
+    char module[MAX_PATH];
+    if (ModulePath(NULL, module, sizeof module))
+        TitleRootFromModulePath(module, location.root, sizeof location.root);
+    if (RootHoldsTitle(location))
+        location.drive = kTitleUnderRoot;
+    return location;
+}
+
+TitleLocation LocateTitle(HWND owner) {
     for (;;) {
-        unsigned char drive = FindTitleDisc(label);
-        if (drive != kTitleNotFound)
-            return drive;
-        ComputeTitleRoot();
-        char candidate[260];
-        CopyText(candidate, sizeof candidate, gTitleRoot);
-        if (AppendWhole(candidate, sizeof candidate, playerName) &&
-            GetFileAttributesA(candidate) != INVALID_FILE_ATTRIBUTES)
-            return kTitleUnderRoot;
-        if (ShowInsertDiscPrompt(owner) != IDRETRY)
-            return kTitleNotFound;
+        const TitleLocation location = LookForTitle();
+        if (location.drive != kTitleNotFound)
+            return location;
+        if (ShowStringBox(owner, LANG_INSERT_DISC, MB_RETRYCANCEL | MB_ICONHAND) != IDRETRY)
+            return location;
     }
 }

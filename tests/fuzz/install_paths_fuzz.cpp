@@ -70,16 +70,12 @@ void CheckStateDecision(const std::string &mode, const std::string &record, bool
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzInput input{data, size};
     const size_t capacity = (input.Byte() | size_t(input.Byte()) << 8) % 400;
-    const unsigned char titleDrive = input.Byte();
     const bool present = (input.Byte() & 1) != 0;
     const std::string folder = input.Line();
     const std::string fileName = input.Line();
-    const std::string rest = input.Rest();
-    const std::string titleRoot = rest.substr(0, rest.find('\n')).c_str();
 
     std::unique_ptr<char[]> folderText = ExactText(folder);
     std::unique_ptr<char[]> nameText = ExactText(fileName);
-    std::unique_ptr<char[]> rootText = ExactText(titleRoot);
 
     // The data file: always a backslash between, even behind a drive root's own.
     std::unique_ptr<char[]> dataPath = OutputBuffer(capacity);
@@ -91,18 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     built = BuildUninstallerPath(folderText.get(), nameText.get(), uninstaller.get(), capacity);
     bool slash = !folder.empty() && folder.back() == '\\';
     CheckJoined(built, uninstaller.get(), capacity, folder + (slash ? "" : "\\") + fileName);
-
-    // The source copy on the disc: cut to its buffer at worst, never past it.
-    std::unique_ptr<char[]> source = OutputBuffer(capacity);
-    BuildUninstallerSourcePath(titleDrive, rootText.get(), nameText.get(), source.get(), capacity);
-    if (capacity > 0) {
-        if (!Terminated(source.get(), capacity))
-            __builtin_trap();
-        std::string whole = std::string(1, char(titleDrive)) + ":\\" + fileName;
-        if (titleDrive >= 'a' && titleDrive <= 'z' && whole.size() < capacity &&
-            whole != source.get())
-            __builtin_trap();
-    }
 
     Prefixes prefixes;
     ForEachFolderPrefix(folderText.get(), Record, &prefixes);

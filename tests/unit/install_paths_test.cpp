@@ -52,14 +52,6 @@ TEST(SetupInstallPaths, APathThatDoesNotFitIsRefusedNotCut) {
     EXPECT_EQ(259u, std::string(path).size());
 }
 
-TEST(SetupInstallPaths, UninstallerSourceOnTheDiscOrUnderTheTitleRoot) {
-    char path[260];
-    BuildUninstallerSourcePath('d', "", "brindd95.exe", path, sizeof path);
-    EXPECT_STREQ("d:\\brindd95.exe", path);
-    BuildUninstallerSourcePath(255, "e:\\TITLE\\", "brindd95.exe", path, sizeof path);
-    EXPECT_STREQ("e:\\TITLE\\brindd95.exe", path);
-}
-
 TEST(SetupFolderPrefixes, EveryLevelLeftToRight) {
     using List = std::vector<std::string>;
     EXPECT_EQ(List({"C:", "C:\\TWL", "C:\\TWL\\BRINDMOR"}), Prefixes("C:\\TWL\\BRINDMOR"));

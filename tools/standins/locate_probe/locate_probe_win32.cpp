@@ -10,10 +10,10 @@
 // Writes "<title drive as a number>\n<title root>\n" to the file named by the command line.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     SetStringSource(instance, SelectLanguageBase(instance));
-    const unsigned char drive = LocateTitle(NULL);
+    const TitleLocation title = LocateTitle(NULL);
     char report[400];
     const int length =
-        std::snprintf(report, sizeof report, "%u\n%s\n", unsigned(drive), TitleRoot());
+        std::snprintf(report, sizeof report, "%u\n%s\n", unsigned(title.drive), title.root);
     HANDLE file = CreateFileA(commandLine, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     if (file == INVALID_HANDLE_VALUE)
         return 2;
