@@ -7,7 +7,7 @@
 #include "common/string_source.h"
 #include "launcher/resources/resource_ids.h"
 #include "launcher/setup/install_files.h"
-#include "launcher/setup/install_progress.h"
+
 #include "launcher/ui/picture_window.h"
 
 #include <cstdio>
@@ -86,14 +86,22 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
 }
 
+void SendProgress(void *window, unsigned percent) {
+    SendMessageA(static_cast<HWND>(window), WM_INSTALLPROGRESS, percent, 0);
+}
+
+// What the install does with the data file: the copy beside its place, then the move into it.
 double TimeInstallCopy(const std::string &source, const std::string &target, HWND window,
                        long *repaints, long *messages) {
     long paintedBefore = gPicture.repaints;
     gProgressMessages = 0;
+    const std::string copy = target + "~", kept = target + "#";
+    SourceReader reader = {nullptr, 0};
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    bool ok =
-        OpenSourceFile(source.c_str(), &InstallSource()) && TransferSource(target.c_str(), window);
+    bool ok = OpenSourceFile(source.c_str(), &reader) &&
+              CopyToFile(&reader, copy.c_str(), ProgressSink{SendProgress, window}) &&
+              PutInPlace(copy.c_str(), target.c_str(), kept.c_str());
     QueryPerformanceCounter(&end);
     *repaints = gPicture.repaints - paintedBefore;
     *messages = gProgressMessages;

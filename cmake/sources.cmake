@@ -17,7 +17,7 @@ function(win32_sources out)
     file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*_win32.cpp)
     list(APPEND all ${found})
   endforeach()
-  list(FILTER all EXCLUDE REGEX "entry_win32\\.cpp$")
+  list(FILTER all EXCLUDE REGEX "/entry_win32\\.cpp$") # the programs' entries, not their libraries
   set(${out} ${all} PARENT_SCOPE)
 endfunction()
 

@@ -8,13 +8,12 @@
 #include "../../common/window_placement.h"
 #include "../core/install_state.h"
 #include "../resources/resource_ids.h"
-#include "../setup/install.h"
-#include "../setup/setup_dialog.h"
 #include "../syscheck/disc_paths.h"
 #include "../syscheck/title_disc.h"
 #include "../ui/about_box.h"
 #include "main_layout.h"
 #include "play_help.h"
+#include "setup_command.h"
 
 static MainDialogState *StateOf(HWND dialog) {
     return reinterpret_cast<MainDialogState *>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -176,12 +175,6 @@ static BOOL HelpCommand(HWND dialog) {
     return ShowHelp(dialog, LANG_HELP_DOCUMENT);
 }
 
-static void SetupCommand(HWND dialog) {
-    if (DialogBoxParamA(InstanceOf(dialog), MAKEINTRESOURCEA(IDD_SETUP), dialog, SetupDlgProc, 0) !=
-        0)
-        RunInstall(dialog);
-}
-
 static void OnCommand(HWND dialog, MainDialogState &state, int id) {
     switch (id) {
     case IDC_PLAY:
@@ -191,7 +184,7 @@ static void OnCommand(HWND dialog, MainDialogState &state, int id) {
         RunGuardedCommand(dialog, state, HelpCommand, FALSE);
         break;
     case IDC_SETUP:
-        SetupCommand(dialog);
+        RunSetupCommand(dialog);
         break;
     case IDC_EXIT:
         EndDialog(dialog, 0);

@@ -2,8 +2,13 @@
 #pragma once
 #include <windows.h>
 
-INT_PTR CALLBACK BrowseDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+#include "install_plan.h"
 
-// TRUE when the folder's drive exists and has room for the data file; otherwise the user has
-// been told why in a message box.
-BOOL ValidateInstallFolder(HWND dialog, const char *folder);
+// What the browser is given and gives back, through DialogBoxParamA's parameter.
+struct BrowseDialogData {
+    const InstallFacts *facts;           // in: the data file's size and the names a folder needs
+    char folder[kInstallFolderCapacity]; // out, on OK: the folder chosen
+};
+
+// WM_INITDIALOG's lParam is the BrowseDialogData. Ends with 1 (OK) or 0 (Cancel).
+INT_PTR CALLBACK BrowseDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,13 +2,11 @@
 #include "browse_dialog.h"
 
 #include "../../common/message_box.h"
+#include "../../common/string_source.h"
 #include "../../common/text.h"
 #include "../../common/window_placement.h"
-#include "../../common/string_source.h"
 #include "../resources/resource_ids.h"
 #include "drive_query.h"
-#include "install_files.h"
-#include "install_folder.h"
 #include "refused_chars.h"
 #include "space_lines.h"
 
@@ -41,7 +39,8 @@ void DropCdRomDrives(HWND dialog) {
     }
 }
 
-BOOL InitBrowseDialog(HWND dialog) {
+BOOL InitBrowseDialog(HWND dialog, LPARAM data) {
+    SetWindowLongPtrA(dialog, DWLP_USER, data);
     HWND owner = reinterpret_cast<HWND>(GetWindowLongPtrA(dialog, GWLP_HWNDPARENT));
     CenterWindow(dialog, owner != NULL ? owner : GetDesktopWindow());
     SetDlgItemTextFromLang(dialog, IDC_BROWSE_LABEL, LANG_INSTALL_IN);
@@ -78,14 +77,15 @@ void OnEditUpdate(HWND dialog) {
     SendMessageA(edit, EM_SETSEL, WPARAM(selectionStart), LPARAM(selectionEnd));
 }
 
-// OK only for a text the system parses as a path; nothing is opened.
-void OnEditChange(HWND dialog) {
+// OK only for a text the system parses as a path (nothing is opened) and the install would take.
+void OnEditChange(HWND dialog, const BrowseDialogData &data) {
     char text[kTextCapacity] = "";
     GetDlgItemTextA(dialog, IDC_BROWSE_EDIT, text, sizeof text);
     OFSTRUCT parsed = {};
     parsed.cBytes = sizeof parsed;
-    BOOL usable = OpenFile(text, &parsed, OF_PARSE) != HFILE_ERROR;
-    EnableWindow(GetDlgItem(dialog, IDOK), usable);
+    const bool usable = OpenFile(text, &parsed, OF_PARSE) != HFILE_ERROR &&
+                        CheckInstallFolder(text, *data.facts) == InstallAccepted;
+    EnableWindow(GetDlgItem(dialog, IDOK), usable ? TRUE : FALSE);
 }
 
 void OnDriveChosen(HWND dialog) {
@@ -119,62 +119,10 @@ void OnFolderChosen(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_BROWSE_EDIT, path);
 }
 
-void OnOk(HWND dialog) {
-    // OK is enabled only for a text that parses as a path; a command that reaches us while it is
-    // disabled (Enter, a posted click) must not take an unparsed folder.
-    if (!IsWindowEnabled(GetDlgItem(dialog, IDOK)))
-        return;
-    char folder[kTextCapacity] = "";
-    GetDlgItemTextA(dialog, IDC_BROWSE_EDIT, folder, sizeof folder);
-    if (!ValidateInstallFolder(dialog, folder))
-        return;
-    SetInstallFolder(folder);
-    EndDialog(dialog, 1);
-}
-
-void OnBrowseCommand(HWND dialog, int id, int notification) {
-    switch (id) {
-    case IDOK:
-        OnOk(dialog);
-        break;
-    case IDCANCEL:
-        EndDialog(dialog, 0);
-        break;
-    case IDC_BROWSE_EDIT:
-        if (notification == EN_UPDATE)
-            OnEditUpdate(dialog);
-        else if (notification == EN_CHANGE)
-            OnEditChange(dialog);
-        break;
-    case IDC_BROWSE_DRIVES:
-        if (notification == LBN_SELCHANGE)
-            OnDriveChosen(dialog);
-        break;
-    case IDC_BROWSE_FOLDERS:
-        if (notification == LBN_SELCHANGE)
-            OnFolderChosen(dialog);
-        break;
-    default:
-        break;
-    }
-}
-
-INT_PTR DispatchBrowseMessage(HWND dialog, UINT message, WPARAM wParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        return InitBrowseDialog(dialog);
-    case WM_COMMAND:
-        OnBrowseCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-} // namespace
-
-BOOL ValidateInstallFolder(HWND dialog, const char *folder) {
+// TRUE when the folder's drive exists and has room for the data file of `size` bytes; otherwise
+// the user has been told why in a message box.
+BOOL ValidateInstallFolder(HWND dialog, const char *folder, uint64_t size) {
     char root[4] = {folder[0], ':', '\\', '\0'};
-    uint64_t size = InstallSourceBytes();
     if (GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR) {
         HWND active = GetActiveWindow();
         const char letter[2] = {folder[0], '\0'};
@@ -198,10 +146,67 @@ BOOL ValidateInstallFolder(HWND dialog, const char *folder) {
     return FALSE;
 }
 
-INT_PTR CALLBACK BrowseDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+void OnOk(HWND dialog, BrowseDialogData &data) {
+    // OK is enabled only for a folder the install would take; a command that reaches us while it
+    // is disabled (Enter, a posted click) must not take any other.
+    if (!IsWindowEnabled(GetDlgItem(dialog, IDOK)))
+        return;
+    char folder[kTextCapacity] = "";
+    GetDlgItemTextA(dialog, IDC_BROWSE_EDIT, folder, sizeof folder);
+    if (!ValidateInstallFolder(dialog, folder, data.facts->sourceBytes))
+        return;
+    CopyText(data.folder, sizeof data.folder, folder);
+    EndDialog(dialog, 1);
+}
+
+void OnBrowseCommand(HWND dialog, BrowseDialogData &data, int id, int notification) {
+    switch (id) {
+    case IDOK:
+        OnOk(dialog, data);
+        break;
+    case IDCANCEL:
+        EndDialog(dialog, 0);
+        break;
+    case IDC_BROWSE_EDIT:
+        if (notification == EN_UPDATE)
+            OnEditUpdate(dialog);
+        else if (notification == EN_CHANGE)
+            OnEditChange(dialog, data);
+        break;
+    case IDC_BROWSE_DRIVES:
+        if (notification == LBN_SELCHANGE)
+            OnDriveChosen(dialog);
+        break;
+    case IDC_BROWSE_FOLDERS:
+        if (notification == LBN_SELCHANGE)
+            OnFolderChosen(dialog);
+        break;
+    default:
+        break;
+    }
+}
+
+INT_PTR DispatchBrowseMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    BrowseDialogData *data = reinterpret_cast<BrowseDialogData *>(
+        message == WM_INITDIALOG ? lParam : GetWindowLongPtrA(dialog, DWLP_USER));
+    if (data == NULL) // messages before WM_INITDIALOG
+        return FALSE;
+    switch (message) {
+    case WM_INITDIALOG:
+        return InitBrowseDialog(dialog, lParam);
+    case WM_COMMAND:
+        OnBrowseCommand(dialog, *data, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+} // namespace
+
+INT_PTR CALLBACK BrowseDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     // No system error box for an empty floppy or CD-ROM drive while the lists are filled.
     UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    INT_PTR result = DispatchBrowseMessage(dialog, message, wParam);
+    INT_PTR result = DispatchBrowseMessage(dialog, message, wParam, lParam);
     SetErrorMode(previous);
     return result;
 }

@@ -1,29 +1,28 @@
-// Opening, copying and closing the install's files through the Win32 file calls.
+// The install's files through the Win32 file calls: the source's size, the copy with its
+// progress, and putting a copy in place with the earlier file kept aside until the end.
 #pragma once
 #include <windows.h>
 
 #include "chunked_copy.h"
 
-// The program-wide source: the Setup dialog sizes the data file with it, the install copies it.
-SourceReader &InstallSource();
-// The data file's whole size for the space tests, also past the 4 GiB the copy's counts can
-// carry (such a file must still be refused for want of space, not sized as nothing).
-uint64_t &InstallSourceBytes();
 // The size of an existing file, 0 for a missing one.
 uint64_t FileBytes(const char *path);
 
 // Opens a disk file for reading and takes its size; FALSE (handle and size zero) otherwise.
 BOOL OpenSourceFile(const char *path, SourceReader *reader);
-// Closes the source's file; the size stays for whoever asked for it.
-void CloseSourceFile(SourceReader *reader);
 
-// Allocates the transfer buffer and creates (or truncates) the destination; FALSE with nothing
-// left allocated otherwise.
-BOOL OpenDestinationFile(const char *path, DestinationWriter *writer);
-// Closes the destination's file and releases its buffer.
-void CloseDestinationFile(DestinationWriter *writer);
+// Copies the opened source into a new file at copyPath (a stale one there is removed first),
+// sending the progress, under the wait cursor, and flushes it to the disk. The source is closed
+// afterwards. True when every byte arrived; otherwise no copy is left behind. A reader without a
+// file sends 0 and 100 and fails.
+bool CopyToFile(SourceReader *reader, const char *copyPath, const ProgressSink &progress);
 
-// Copies the opened program-wide source into a new file at destinationPath, sending the
-// progress to window, under the wait cursor. Both files are closed afterwards; a copy that did
-// not complete leaves no destination file. TRUE when every byte arrived.
-BOOL TransferSource(const char *destinationPath, HWND window);
+// Puts the file at `copy` in the place of `final`, keeping a file already there as `kept`. False
+// when a rename failed: `final` is then as it was and the copy is gone.
+bool PutInPlace(const char *copy, const char *final, const char *kept);
+
+// Undoes PutInPlace: the new file at `final` goes and the kept one, if any, comes back.
+void TakeBack(const char *final, const char *kept);
+
+// Deletes a file the install made or no longer needs, read-only or not.
+void DeleteInstalledFile(const char *path);

@@ -1,20 +1,63 @@
-// Opening, copying and closing the install's files through the Win32 file calls.
+// The install's files through the Win32 file calls: the source's size, the copy with its
+// progress, and putting a copy in place with the earlier file kept aside until the end.
 #include "install_files.h"
 
-#include "../../common/text.h"
+#include "../../common/file_ops.h"
 
-#include "install_progress.h"
-
-static SourceReader gSource = {nullptr, 0};
-
-SourceReader &InstallSource() {
-    return gSource;
+namespace {
+bool ReadChunk(void *handle, char *buffer, uint32_t capacity, uint32_t *got) {
+    DWORD count = 0;
+    BOOL ok = ReadFile(static_cast<HANDLE>(handle), buffer, capacity, &count, NULL);
+    *got = count;
+    return ok != FALSE;
 }
 
-uint64_t &InstallSourceBytes() {
-    static uint64_t bytes = 0;
-    return bytes;
+bool WriteChunk(void *handle, const char *buffer, uint32_t count, uint32_t *written) {
+    DWORD put = 0;
+    BOOL ok = WriteFile(static_cast<HANDLE>(handle), buffer, count, &put, NULL);
+    *written = put;
+    return ok != FALSE;
 }
+
+void CloseSourceFile(SourceReader *reader) {
+    if (reader->handle != nullptr)
+        CloseHandle(reader->handle);
+    reader->handle = nullptr;
+}
+
+// Allocates the transfer buffer and creates the destination, which must not exist; FALSE with
+// nothing left allocated otherwise.
+BOOL OpenDestinationFile(const char *path, DestinationWriter *writer) {
+    *writer = DestinationWriter{nullptr, 0, 0, nullptr, false};
+    char *buffer = static_cast<char *>(HeapAlloc(GetProcessHeap(), 0, kChunkSize));
+    if (buffer == nullptr)
+        return FALSE;
+    HANDLE file =
+        CreateFileA(path, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE) {
+        HeapFree(GetProcessHeap(), 0, buffer);
+        return FALSE;
+    }
+    writer->handle = file;
+    writer->buffer = buffer;
+    writer->chunkSize = kChunkSize;
+    return TRUE;
+}
+
+// Flushes and closes the destination's file and releases its buffer; false when the flush failed.
+bool CloseDestinationFile(DestinationWriter *writer) {
+    bool flushed = true;
+    if (writer->handle != nullptr) {
+        flushed = FlushFileBuffers(writer->handle) != FALSE;
+        CloseHandle(writer->handle);
+    }
+    if (writer->buffer != nullptr)
+        HeapFree(GetProcessHeap(), 0, writer->buffer);
+    writer->handle = nullptr;
+    writer->buffer = nullptr;
+    return flushed;
+}
+} // namespace
 
 uint64_t FileBytes(const char *path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -45,87 +88,44 @@ BOOL OpenSourceFile(const char *path, SourceReader *reader) {
     return TRUE;
 }
 
-void CloseSourceFile(SourceReader *reader) {
-    if (reader->handle != nullptr)
-        CloseHandle(reader->handle);
-    reader->handle = nullptr;
-}
-
-BOOL OpenDestinationFile(const char *path, DestinationWriter *writer) {
-    *writer = DestinationWriter{nullptr, 0, 0, nullptr, false};
-    char *buffer = static_cast<char *>(HeapAlloc(GetProcessHeap(), 0, kChunkSize));
-    if (buffer == nullptr)
-        return FALSE;
-    HANDLE file =
-        CreateFileA(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE) {
-        HeapFree(GetProcessHeap(), 0, buffer);
-        return FALSE;
-    }
-    writer->handle = file;
-    writer->buffer = buffer;
-    writer->chunkSize = kChunkSize;
-    return TRUE;
-}
-
-void CloseDestinationFile(DestinationWriter *writer) {
-    if (writer->handle != nullptr)
-        CloseHandle(writer->handle);
-    if (writer->buffer != nullptr)
-        HeapFree(GetProcessHeap(), 0, writer->buffer);
-    writer->handle = nullptr;
-    writer->buffer = nullptr;
-}
-
-namespace {
-bool ReadChunk(void *handle, char *buffer, uint32_t capacity, uint32_t *got) {
-    DWORD count = 0;
-    BOOL ok = ReadFile(static_cast<HANDLE>(handle), buffer, capacity, &count, NULL);
-    *got = count;
-    return ok != FALSE;
-}
-
-bool WriteChunk(void *handle, const char *buffer, uint32_t count, uint32_t *written) {
-    DWORD put = 0;
-    BOOL ok = WriteFile(static_cast<HANDLE>(handle), buffer, count, &put, NULL);
-    *written = put;
-    return ok != FALSE;
-}
-
-void SendProgress(void *context, unsigned percent) {
-    SendMessageA(static_cast<HWND>(context), WM_INSTALLPROGRESS, percent, 0);
-}
-} // namespace
-
-// Puts the finished copy in the data file's place, replacing an earlier installation's file.
-static bool ReplaceWithCopy(const char *copyPath, const char *destinationPath) {
-    if (MoveFileExA(copyPath, destinationPath, MOVEFILE_REPLACE_EXISTING))
-        return true;
-    // Systems without MoveFileExA: make room, then rename.
-    DeleteFileA(destinationPath);
-    return MoveFileA(copyPath, destinationPath) != FALSE;
-}
-
-BOOL TransferSource(const char *destinationPath, HWND window) {
+bool CopyToFile(SourceReader *reader, const char *copyPath, const ProgressSink &progress) {
     HCURSOR kept = SetCursor(LoadCursorA(NULL, MAKEINTRESOURCEA(32514))); // IDC_WAIT
-    // The copy is made beside the data file and takes its place only when complete, so a failed
-    // Setup never destroys the data file of an installation that was working.
-    char copyPath[MAX_PATH];
-    CopyText(copyPath, sizeof copyPath, destinationPath);
-    const size_t length = TextLength(copyPath);
-    if (length > 0)
-        copyPath[length - 1] = '~';
+    DeleteInstalledFile(copyPath); // a copy an interrupted install left
     DestinationWriter writer = {nullptr, 0, 0, nullptr, false};
-    bool opened = gSource.handle != nullptr && length > 0 && OpenDestinationFile(copyPath, &writer);
+    const bool opened = reader->handle != nullptr && OpenDestinationFile(copyPath, &writer);
     const FileIo io = {ReadChunk, WriteChunk};
-    const ProgressSink progress = {SendProgress, window};
-    bool complete = CopyInChunks(io, gSource, writer, progress);
-    CloseDestinationFile(&writer);
-    CloseSourceFile(&gSource);
-    if (complete)
-        complete = ReplaceWithCopy(copyPath, destinationPath);
+    bool complete = CopyInChunks(io, *reader, writer, progress);
+    complete = CloseDestinationFile(&writer) && complete;
+    CloseSourceFile(reader);
     if (opened && !complete)
         DeleteFileA(copyPath); // a partial copy must not stay behind
     SetCursor(kept);
-    return complete ? TRUE : FALSE;
+    return complete;
+}
+
+bool PutInPlace(const char *copy, const char *final, const char *kept) {
+    DeleteInstalledFile(kept); // left by an install that was interrupted
+    // Renamed aside, never deleted: if the copy cannot take its place, it comes back.
+    const bool keeping = FileExists(final);
+    if (keeping && !MoveFileA(final, kept)) {
+        DeleteFileA(copy);
+        return false;
+    }
+    if (MoveFileA(copy, final))
+        return true;
+    if (keeping)
+        MoveFileA(kept, final);
+    DeleteFileA(copy);
+    return false;
+}
+
+void TakeBack(const char *final, const char *kept) {
+    DeleteInstalledFile(final);
+    if (FileExists(kept))
+        MoveFileA(kept, final);
+}
+
+void DeleteInstalledFile(const char *path) {
+    ClearReadOnly(path);
+    DeleteFileA(path);
 }

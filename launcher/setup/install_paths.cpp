@@ -1,4 +1,5 @@
-// Where the installed files go: the data-file and uninstaller paths and the folders to create.
+// Where the installed files go: the data-file and uninstaller paths, the names beside them while
+// they are put in place, and the folder levels to create.
 #include "install_paths.h"
 
 #include "../../common/text.h"
@@ -28,17 +29,28 @@ bool BuildUninstallerPath(const char *folder, const char *fileName, char *dst, s
     return JoinPath(folder, !EndsWithBackslash(folder), fileName, dst, capacity);
 }
 
-void ForEachFolderPrefix(const char *folder, void (*visit)(const char *prefix, void *context),
-                         void *context) {
-    char path[260];
-    CopyText(path, sizeof path, folder);
-    if (!EndsWithBackslash(path))
-        AppendText(path, sizeof path, "\\");
-    for (size_t i = 0; path[i] != '\0'; ++i) {
-        if (path[i] != '\\')
+bool BuildSideName(const char *path, char mark, char *dst, size_t capacity) {
+    const size_t length = TextLength(path);
+    if (capacity == 0)
+        return false;
+    dst[0] = '\0';
+    if (length == 0 || length + 1 > capacity)
+        return false;
+    CopyText(dst, capacity, path);
+    dst[length - 1] = mark;
+    return true;
+}
+
+size_t FolderLevelEnds(const char *folder, unsigned short *ends, size_t maxEnds) {
+    size_t count = 0;
+    const size_t length = TextLength(folder);
+    for (size_t i = 0; i <= length; ++i) {
+        const bool end = folder[i] == '\\' || (i == length && !EndsWithBackslash(folder));
+        if (!end || (i == length && length == 0))
             continue;
-        path[i] = '\0';
-        visit(path, context);
-        path[i] = '\\';
+        if (count == maxEnds || i > 0xFFFF)
+            return 0;
+        ends[count++] = static_cast<unsigned short>(i);
     }
+    return count;
 }

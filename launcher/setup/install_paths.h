@@ -1,4 +1,5 @@
-// Where the installed files go: the data-file and uninstaller paths and the folders to create.
+// Where the installed files go: the data-file and uninstaller paths, the names beside them while
+// they are put in place, and the folder levels to create.
 #pragma once
 #include <cstddef>
 
@@ -10,7 +11,12 @@ bool BuildDataFilePath(const char *folder, const char *fileName, char *dst, size
 // (dst empty) when the whole path does not fit.
 bool BuildUninstallerPath(const char *folder, const char *fileName, char *dst, size_t capacity);
 
-// Calls visit with every prefix of the folder that ends before a backslash, left to right
-// ("C:", "C:\TWL", "C:\TWL\BRINDMOR" for C:\TWL\BRINDMOR); the folder counts as ending with one.
-void ForEachFolderPrefix(const char *folder, void (*visit)(const char *prefix, void *context),
-                         void *context);
+// The path with its last character replaced by `mark` ("...\BRINDMOR.QKT" gives
+// "...\BRINDMOR.QK~"): the name a file is copied under, or an earlier file kept under, beside its
+// place. False (dst empty) for an empty path or one that does not fit.
+bool BuildSideName(const char *path, char mark, char *dst, size_t capacity);
+
+// Where each level of the folder ends, left to right: at each backslash, and at the end of a
+// folder that does not end with one ("C:\TWL\BRINDMOR" gives 2, 6, 15: "C:", "C:\TWL" and the
+// whole). Returns the number of levels, or 0 when there are more than maxEnds.
+size_t FolderLevelEnds(const char *folder, unsigned short *ends, size_t maxEnds);

@@ -1,112 +1,117 @@
-// The install run: copy the data file with progress, record it, register and copy the uninstaller.
+// Carrying out an install plan: the four steps in order, each undone with the earlier ones when a
+// later one fails, so that an install is all there or not at all.
 #include "install.h"
 
+#include <windows.h>
+
 #include "../../common/file_ops.h"
-#include "../../common/command_quoting.h"
-#include "../../common/text.h"
 #include "../../common/install_record_file.h"
-#include "../core/install_state.h"
-#include "../../common/string_source.h"
-#include "../resources/resource_ids.h"
-#include "../syscheck/disc_paths.h"
-#include "../syscheck/title_disc.h"
+#include "../../common/text.h"
+#include "../../common/uninstall_entry.h"
 #include "install_files.h"
-#include "install_folder.h"
-#include "install_paths.h"
-#include "uninstall_registration.h"
 
-static char gDataFilePath[260] = "";
+namespace {
 
-const char *InstalledDataFilePath() {
-    return gDataFilePath;
+// The folder up to the end of one of its levels ("C:", "C:\TWL", ...).
+void FolderLevel(const InstallPlan &plan, size_t level, char *dst, size_t capacity) {
+    CopyText(dst, capacity, plan.folder);
+    if (plan.folderEnds[level] < capacity)
+        dst[plan.folderEnds[level]] = '\0';
 }
 
-static void CreateOneFolder(const char *prefix, void *) {
-    CreateDirectoryA(prefix, NULL); // drive parts and existing folders fail alike: passed over
+bool PutDataFile(InstallRun &run) {
+    const InstallPlan &plan = *run.plan;
+    SourceReader source = {nullptr, 0};
+    // A source that cannot be read ends the step before any folder is made.
+    if (OpenSourceFile(plan.dataSource, &source))
+        for (size_t level = 0; level < plan.folderLevels; ++level) {
+            char prefix[kInstallFolderCapacity];
+            FolderLevel(plan, level, prefix, sizeof prefix);
+            // Drive parts and folders that exist fail alike, and are not ours to remove.
+            run.createdLevel[level] = CreateDirectoryA(prefix, NULL) != FALSE;
+        }
+    run.dataPlaced = CopyToFile(&source, plan.dataCopy, run.progress) &&
+                     PutInPlace(plan.dataCopy, plan.dataFile, plan.dataKept);
+    return run.dataPlaced;
 }
 
-void CreateFolderPath() {
-    ForEachFolderPrefix(InstallFolder(), CreateOneFolder, nullptr);
+bool WriteRecord(InstallRun &run) {
+    return WriteInstallRecord(run.plan->recordPlace, run.plan->recordValue);
 }
 
-BOOL CopyDataFile(HWND window, const TitleLocation &title) {
-    char stored[260], source[MAX_PATH], fileName[260];
-    LoadFixedString(IDS_DISC_DATA, stored, sizeof stored);
-    ResolveDiscPath(stored, title, source, sizeof source);
-    LoadFixedString(IDS_DATA_FILE, fileName, sizeof fileName);
-    bool named = BuildDataFilePath(InstallFolder(), fileName, gDataFilePath, sizeof gDataFilePath);
-    // A missing source or an unusable path ends the copy before anything is created.
-    if (named && OpenSourceFile(source, &InstallSource()))
-        CreateFolderPath();
-    else
-        CloseSourceFile(&InstallSource());
-    return TransferSource(gDataFilePath, window);
+bool PutUninstaller(InstallRun &run) {
+    const InstallPlan &plan = *run.plan;
+    DeleteInstalledFile(plan.uninstallerCopy); // a copy an interrupted install left
+    if (!CopyFileA(plan.uninstallerSource, plan.uninstallerCopy, TRUE))
+        return false;
+    ClearReadOnly(plan.uninstallerCopy); // a copy from a CD-ROM arrives read-only
+    run.uninstallerPlaced =
+        PutInPlace(plan.uninstallerCopy, plan.uninstaller, plan.uninstallerKept);
+    return run.uninstallerPlaced;
 }
 
-BOOL WriteInstallRecord() {
-    char iniFile[20], section[260];
-    LoadFixedString(IDS_INI_FILE, iniFile, sizeof iniFile);
-    LoadLangString(LANG_TITLE, section, sizeof section);
-    return WritePrivateProfileStringA(section, "Install", gDataFilePath, iniFile);
+bool WriteEntry(InstallRun &run) {
+    return WriteUninstallEntry(run.plan->entryKey, run.plan->entry);
 }
 
-// True when BRINDMOR.INI already names this data file (an earlier installation into the folder).
-static bool RecordNamesDataFile() {
-    InstallRecordPlace place;
-    char recorded[kRecordValueCapacity];
-    return TitleRecordPlace(&place) &&
-           ReadInstallRecord(place, recorded, sizeof recorded) == RecordFound &&
-           lstrcmpiA(recorded, gDataFilePath) == 0;
-}
-
-// Copies the uninstaller beside the data file and registers it, in that order, so the entry
-// never names a program that is not there.
-static void InstallUninstaller(const TitleLocation &title) {
-    char displayName[260], fileName[260], installed[260], source[260];
-    LoadLangString(LANG_TITLE, displayName, sizeof displayName);
-    LoadFixedString(IDS_UNINSTALLER, fileName, sizeof fileName);
-    if (!BuildUninstallerPath(InstallFolder(), fileName, installed, sizeof installed))
-        return;
-    ResolveDiscFile(fileName, title, source, sizeof source);
-    BOOL copied = CopyFileA(source, installed, FALSE);
-    ClearReadOnly(installed); // a copy from a CD-ROM arrives read-only
-    // Windows runs the command as it stands: a path with a blank must not be split.
-    char command[MAX_PATH + 2] = "";
-    if (copied && AppendPathArgument(command, sizeof command, installed))
-        RegisterUninstall(displayName, command);
-}
-
-static void ShowStatus(HWND mainDialog, UINT offset) {
-    SetDlgItemTextFromLang(mainDialog, IDC_STATUS, offset);
-}
-
-// The failure must be seen also where the main dialog hid its empty status line.
-static void ShowFailure(HWND mainDialog) {
-    ShowStatus(mainDialog, LANG_INSTALL_FAILED); // Play keeps the state it had
-    ShowWindow(GetDlgItem(mainDialog, IDC_STATUS), SW_SHOW);
-}
-
-void RunInstall(HWND mainDialog) {
-    const TitleLocation title = LocateTitle(mainDialog);
-    if (title.drive == kTitleNotFound)
-        return;
-    ShowStatus(mainDialog, LANG_COPYING);
-    InvalidateRect(mainDialog, NULL, FALSE);
-    UpdateWindow(mainDialog);
-    if (!CopyDataFile(mainDialog, title)) {
-        ShowFailure(mainDialog);
-        return;
+void Undo(InstallRun &run, InstallStep step) {
+    const InstallPlan &plan = *run.plan;
+    switch (step) {
+    case StepEntry:
+        if (plan.restoreEntry)
+            WriteUninstallEntry(plan.entryKey, plan.previousEntry);
+        else
+            DeleteUninstallEntry(plan.entryKey);
+        break;
+    case StepUninstaller:
+        DeleteInstalledFile(plan.uninstallerCopy);
+        if (run.uninstallerPlaced)
+            TakeBack(plan.uninstaller, plan.uninstallerKept);
+        break;
+    case StepRecord:
+        if (plan.restoreRecord)
+            WriteInstallRecord(plan.recordPlace, plan.previousRecordValue);
+        else
+            RemoveInstallRecord(plan.recordPlace);
+        break;
+    case StepDataFile:
+        DeleteInstalledFile(plan.dataCopy);
+        if (run.dataPlaced)
+            TakeBack(plan.dataFile, plan.dataKept);
+        for (size_t level = plan.folderLevels; level > 0; --level)
+            if (run.createdLevel[level - 1]) {
+                char prefix[kInstallFolderCapacity];
+                FolderLevel(plan, level - 1, prefix, sizeof prefix);
+                RemoveDirectoryA(prefix);
+            }
+        break;
+    default:
+        break;
     }
-    if (!WriteInstallRecord()) {
-        // Without its record nothing would ever find the copied file again.
-        if (!RecordNamesDataFile())
-            DeleteFileA(gDataFilePath);
-        ShowFailure(mainDialog);
-        return;
+}
+} // namespace
+
+InstallSteps RealInstallSteps() {
+    return InstallSteps{{PutDataFile, WriteRecord, PutUninstaller, WriteEntry}};
+}
+
+InstallOutcome CarryOutInstall(const InstallPlan &plan, const ProgressSink &progress,
+                               const InstallSteps &steps) {
+    InstallOutcome outcome = {false, plan.refusal, kInstallSteps};
+    if (plan.refusal != InstallAccepted)
+        return outcome;
+    InstallRun run = {&plan, progress, {}, false, false};
+    for (int step = 0; step < kInstallSteps; ++step) {
+        if (steps.run[step](run))
+            continue;
+        for (int undone = step; undone >= 0; --undone)
+            Undo(run, InstallStep(undone));
+        outcome.failedStep = InstallStep(step);
+        return outcome;
     }
-    InstallUninstaller(title);
-    ShowStatus(mainDialog, LANG_READY);
-    HWND play = GetDlgItem(mainDialog, IDC_PLAY);
-    EnableWindow(play, TRUE);
-    SetFocus(play);
+    // Whole: the earlier installation's files kept aside are no longer needed.
+    DeleteInstalledFile(plan.dataKept);
+    DeleteInstalledFile(plan.uninstallerKept);
+    outcome.installed = true;
+    return outcome;
 }

@@ -2,12 +2,15 @@
 #pragma once
 #include <windows.h>
 
-#include "chunked_copy.h"
 #include "drive_space.h"
+#include "install_plan.h"
 
+// What the dialog is given and gives back, through DialogBoxParamA's parameter.
+struct SetupDialogData {
+    const InstallFacts *facts;           // in: the data file's size and the names
+    char folder[kInstallFolderCapacity]; // out: the install folder chosen
+    DriveSpace space;                    // out: what the folder's drive reported
+};
+
+// WM_INITDIALOG's lParam is the SetupDialogData. Ends with 1 (Setup) or 0 (Cancel).
 INT_PTR CALLBACK SetupDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Rebuilds the space-available line (1014) for the folder's drive, filling space.
-void ShowSpaceAvailable(HWND dialog, const char *folder, DriveSpace *space);
-// Rebuilds the space-needed line (1015) and enables Setup (1) only when the data file fits.
-void ShowSpaceNeeded(HWND dialog, uint64_t sourceBytes);

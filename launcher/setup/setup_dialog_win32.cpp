@@ -1,36 +1,39 @@
 // The Setup dialog: install folder, space needed and available, Browse.
 #include "setup_dialog.h"
 
+#include "../../common/process.h"
+#include "../../common/string_source.h"
 #include "../../common/text.h"
 #include "../../common/window_placement.h"
-#include "../../common/string_source.h"
 #include "../resources/resource_ids.h"
-#include "../syscheck/disc_paths.h"
-#include "../syscheck/title_disc.h"
 #include "browse_dialog.h"
 #include "drive_query.h"
-#include "install_files.h"
-#include "install_folder.h"
 #include "space_lines.h"
 
-// The install folder's drive, as last asked.
-static DriveSpace gDriveSpace = {};
+namespace {
 
-void ShowSpaceAvailable(HWND dialog, const char *folder, DriveSpace *space) {
+SetupDialogData *DataOf(HWND dialog) {
+    return reinterpret_cast<SetupDialogData *>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+// Rebuilds the space-available line (1014) for the folder's drive, asking it for its space.
+void ShowSpaceAvailable(HWND dialog, SetupDialogData &data) {
     char root[4];
-    DriveRootOf(folder, root, sizeof root);
-    QueryDriveSpace(root, space); // a failed query leaves zeros: 0 KB, and Setup disabled
+    DriveRootOf(data.folder, root, sizeof root);
+    QueryDriveSpace(root, &data.space); // a failed query leaves zeros: 0 KB, and Setup disabled
     char label[256], line[256];
     LoadLangString(LANG_SPACE_AVAILABLE, label, sizeof label);
-    BuildSpaceLine(label, folder, AvailableKb(*space), line, sizeof line);
+    BuildSpaceLine(label, data.folder, AvailableKb(data.space), line, sizeof line);
     SetDlgItemTextA(dialog, IDC_SETUP_AVAILABLE, line);
 }
 
-void ShowSpaceNeeded(HWND dialog, uint64_t sourceBytes) {
+// Rebuilds the space-needed line (1015) and enables Setup (1) only when the data file fits.
+void ShowSpaceNeeded(HWND dialog, const SetupDialogData &data) {
+    const uint64_t sourceBytes = data.facts->sourceBytes;
     char label[256], line[256];
     LoadLangString(LANG_SPACE_NEEDED, label, sizeof label);
-    BuildSpaceLine(label, InstallFolder(), NeededKb(sourceBytes), line, sizeof line);
-    bool fits = SetupSpaceSuffices(sourceBytes, gDriveSpace);
+    BuildSpaceLine(label, data.folder, NeededKb(sourceBytes), line, sizeof line);
+    bool fits = SetupSpaceSuffices(sourceBytes, data.space);
     if (!fits) {
         char warning[256];
         LoadLangString(LANG_SPACE_SHORT, warning, sizeof warning);
@@ -40,44 +43,34 @@ void ShowSpaceNeeded(HWND dialog, uint64_t sourceBytes) {
     SetDlgItemTextA(dialog, IDC_SETUP_NEEDED, line);
 }
 
-// Takes the data file's size from the disc, or from the title root when no drive holds it.
-static void SizeDataFile() {
-    char stored[260], source[MAX_PATH];
-    LoadFixedString(IDS_DISC_DATA, stored, sizeof stored);
-    ResolveDiscPath(stored, LookForTitle(), source, sizeof source);
-    SourceReader &reader = InstallSource();
-    // A missing file leaves the size 0; one too large for the copy keeps its true size here.
-    InstallSourceBytes() = OpenSourceFile(source, &reader) ? reader.size : FileBytes(source);
-    CloseSourceFile(&reader);
-}
-
-static BOOL InitSetupDialog(HWND dialog) {
+BOOL InitSetupDialog(HWND dialog, LPARAM parameter) {
+    SetWindowLongPtrA(dialog, DWLP_USER, parameter);
+    SetupDialogData &data = *reinterpret_cast<SetupDialogData *>(parameter);
     SetDlgItemTextFromLang(dialog, IDC_SETUP_TEXT1, LANG_SETUP_TEXT1);
     SetDlgItemTextFromLang(dialog, IDC_SETUP_TEXT2, LANG_SETUP_TEXT2);
     SetDlgItemTextFromLang(dialog, IDC_SETUP_TEXT3, LANG_SETUP_TEXT3);
     SetDlgItemTextFromLang(dialog, IDC_SETUP_FOLDER, LANG_DEFAULT_FOLDER);
-    char folder[kInstallFolderCapacity];
-    GetDlgItemTextA(dialog, IDC_SETUP_FOLDER, folder, sizeof folder);
-    SetInstallFolder(folder);
-    ShowSpaceAvailable(dialog, InstallFolder(), &gDriveSpace);
-    SizeDataFile();
-    ShowSpaceNeeded(dialog, InstallSourceBytes());
+    GetDlgItemTextA(dialog, IDC_SETUP_FOLDER, data.folder, sizeof data.folder);
+    ShowSpaceAvailable(dialog, data);
+    ShowSpaceNeeded(dialog, data);
     CenterWindow(dialog, GetDesktopWindow());
     return TRUE;
 }
 
-static void OnBrowse(HWND dialog) {
+void OnBrowse(HWND dialog, SetupDialogData &data) {
     ShowWindow(dialog, SW_HIDE);
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
-    if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_BROWSE), dialog, BrowseDlgProc, 0) == 1) {
-        SetDlgItemTextA(dialog, IDC_SETUP_FOLDER, InstallFolder());
-        ShowSpaceAvailable(dialog, InstallFolder(), &gDriveSpace);
-        ShowSpaceNeeded(dialog, InstallSourceBytes());
+    BrowseDialogData browse = {data.facts, ""};
+    if (DialogBoxParamA(InstanceOf(dialog), MAKEINTRESOURCEA(IDD_BROWSE), dialog, BrowseDlgProc,
+                        reinterpret_cast<LPARAM>(&browse)) == 1) {
+        CopyText(data.folder, sizeof data.folder, browse.folder);
+        SetDlgItemTextA(dialog, IDC_SETUP_FOLDER, data.folder);
+        ShowSpaceAvailable(dialog, data);
+        ShowSpaceNeeded(dialog, data);
     }
     ShowWindow(dialog, SW_SHOW);
 }
 
-static void OnSetupCommand(HWND dialog, int id) {
+void OnSetupCommand(HWND dialog, int id) {
     switch (id) {
     case IDC_SETUP_START: // also Enter: only while the space test passes
         if (IsWindowEnabled(GetDlgItem(dialog, IDC_SETUP_START)))
@@ -87,17 +80,20 @@ static void OnSetupCommand(HWND dialog, int id) {
         EndDialog(dialog, 0);
         break;
     case IDC_SETUP_BROWSE:
-        OnBrowse(dialog);
+        if (SetupDialogData *data = DataOf(dialog))
+            OnBrowse(dialog, *data);
         break;
     default:
         break;
     }
 }
 
-INT_PTR CALLBACK SetupDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+} // namespace
+
+INT_PTR CALLBACK SetupDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        return InitSetupDialog(dialog);
+        return InitSetupDialog(dialog, lParam);
     case WM_COMMAND:
         OnSetupCommand(dialog, LOWORD(wParam));
         return TRUE;

@@ -25,30 +25,22 @@ void CheckJoined(bool built, const char *dst, size_t capacity, const std::string
         __builtin_trap();
 }
 
-struct Prefixes {
-    std::vector<std::string> seen;
-};
-
-void Record(const char *prefix, void *context) {
-    static_cast<Prefixes *>(context)->seen.push_back(prefix);
-}
-
-// Every folder level to create is the folder up to one of its backslashes, or the whole folder.
-void CheckPrefixes(const std::string &folder, const Prefixes &prefixes) {
+// Every folder level to create ends at one of the folder's backslashes, or at its end; all of
+// them, in order, or none when there are more than the room for them.
+void CheckLevels(const std::string &folder, size_t room) {
     std::vector<size_t> ends;
     for (size_t i = 0; i < folder.size(); ++i)
         if (folder[i] == '\\')
             ends.push_back(i);
-    if (folder.empty() || folder.back() != '\\')
+    if (!folder.empty() && folder.back() != '\\')
         ends.push_back(folder.size());
-    // The walk works in a 260-byte copy: a longer folder cannot be created anyway, but what is
-    // visited must still be real levels of it, in order.
-    if (folder.size() < 259 && prefixes.seen.size() != ends.size())
+    std::unique_ptr<char[]> folderText = ExactText(folder);
+    std::vector<unsigned short> found(room + 1, 0xAAAA);
+    const size_t levels = FolderLevelEnds(folderText.get(), found.data(), room);
+    if (levels != (ends.size() <= room ? ends.size() : 0) || found[room] != 0xAAAA)
         __builtin_trap();
-    if (prefixes.seen.size() > ends.size())
-        __builtin_trap();
-    for (size_t i = 0; i < prefixes.seen.size(); ++i)
-        if (prefixes.seen[i] != folder.substr(0, ends[i]))
+    for (size_t i = 0; i < levels; ++i)
+        if (found[i] != ends[i])
             __builtin_trap();
 }
 
@@ -88,9 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     bool slash = !folder.empty() && folder.back() == '\\';
     CheckJoined(built, uninstaller.get(), capacity, folder + (slash ? "" : "\\") + fileName);
 
-    Prefixes prefixes;
-    ForEachFolderPrefix(folderText.get(), Record, &prefixes);
-    CheckPrefixes(folder, prefixes);
+    CheckLevels(folder, capacity % 64);
 
     // The INI record and the mode text read from the title's INI section.
     CheckStateDecision(fileName, folder, present);

@@ -1,7 +1,6 @@
-// Install paths: the data file, the uninstaller and its source, folders to create, the folder.
+// Install paths: the data file, the uninstaller, the names beside them, the folders to create.
 #include <gtest/gtest.h>
 
-#include "launcher/setup/install_folder.h"
 #include "launcher/setup/install_paths.h"
 
 #include <string>
@@ -20,13 +19,12 @@ std::string UninstallerPath(const char *folder) {
     return path;
 }
 
-void Collect(const char *prefix, void *context) {
-    static_cast<std::vector<std::string> *>(context)->push_back(prefix);
-}
-
-std::vector<std::string> Prefixes(const char *folder) {
+std::vector<std::string> Prefixes(const std::string &folder) {
+    unsigned short ends[8];
     std::vector<std::string> found;
-    ForEachFolderPrefix(folder, Collect, &found);
+    const size_t levels = FolderLevelEnds(folder.c_str(), ends, 8);
+    for (size_t i = 0; i < levels; ++i)
+        found.push_back(folder.substr(0, ends[i]));
     return found;
 }
 } // namespace
@@ -59,13 +57,17 @@ TEST(SetupFolderPrefixes, EveryLevelLeftToRight) {
     EXPECT_EQ(List({"d:"}), Prefixes("d:\\"));
     EXPECT_EQ(List({"d:"}), Prefixes("d:"));
     EXPECT_EQ(List({"c:", "c:\\A B", "c:\\A B\\c.d"}), Prefixes("c:\\A B\\c.d"));
+    EXPECT_EQ(List({}), Prefixes("")) << "no folder, nothing to create";
+    EXPECT_EQ(8u, Prefixes("a\\b\\c\\d\\e\\f\\g\\h").size());
+    EXPECT_EQ(List({}), Prefixes("a\\b\\c\\d\\e\\f\\g\\h\\i")) << "more levels than room: none";
 }
 
-TEST(SetupInstallFolder, KeepsAtMost255Characters) {
-    SetInstallFolder("C:\\TWL\\BRINDMOR");
-    EXPECT_STREQ("C:\\TWL\\BRINDMOR", InstallFolder());
-    std::string longFolder = "C:\\" + std::string(300, 'y');
-    SetInstallFolder(longFolder.c_str());
-    EXPECT_EQ(longFolder.substr(0, 255), InstallFolder());
-    SetInstallFolder("");
+TEST(SetupInstallPaths, NamesBesideAFileWhileItIsPutInPlace) {
+    char side[16] = "stale";
+    ASSERT_TRUE(BuildSideName("C:\\A\\B.QKT", '~', side, sizeof side));
+    EXPECT_STREQ("C:\\A\\B.QK~", side);
+    EXPECT_FALSE(BuildSideName("", '~', side, sizeof side));
+    EXPECT_STREQ("", side);
+    EXPECT_FALSE(BuildSideName("C:\\LONGER\\BB.QKT", '~', side, sizeof side));
+    EXPECT_STREQ("", side) << "a cut name would stand beside another file";
 }

@@ -1,41 +1,22 @@
-// The install run against real files, BRINDMOR.INI and the registry, from the disc in drive E:.
+// Install plans carried out against real files, BRINDMOR.INI and the registry, from the disc in
+// drive E:: each kind of step for real, each kind of failure, and a failure at each step undone.
 #include <gtest/gtest.h>
 
 #include "common/string_source.h"
+#include "common/text.h"
+#include "launcher/core/install_state.h"
 #include "launcher/resources/resource_ids.h"
 #include "launcher/setup/install.h"
-#include "launcher/setup/install_folder.h"
-#include "launcher/setup/install_progress.h"
+#include "launcher/setup/install_facts.h"
 #include "tests/support/driver.h"
 #include "tests/support/machine_state.h"
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 const char kDefaultFolder[] = "C:\\TWL\\BRINDMOR";
-std::vector<unsigned> gProgress;
-
-// Stands in for the main dialog: keeps the progress it is sent.
-LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INSTALLPROGRESS) {
-        gProgress.push_back(unsigned(wParam));
-        return TRUE;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-std::string Lang(UINT offset) {
-    char text[256];
-    LoadLangString(offset, text, sizeof text);
-    return text;
-}
-
-std::string RigPath(const std::string &relative) {
-    const char *rig = std::getenv("BRINDLE_RIG");
-    return std::string(rig != NULL ? rig : "/rig") + "/" + relative;
-}
+const char kOtherFolder[] = "C:\\TWL\\OTHER PLACE";
 
 std::string DiscFile(const std::string &relative) {
     return DiscFolder() + "\\" + relative;
@@ -69,52 +50,77 @@ DWORD RegistryValueSize(const char *key, const char *name) {
     return size;
 }
 
-// Starts a Unix program from the Windows side (Wine runs ELF binaries directly, but gives no
-// process handle to wait on), then waits up to 5 s for its effect.
-template <typename Done> bool RunUnix(const std::string &commandLine, Done done) {
-    Process process = StartProcess(commandLine);
-    EndProcess(process);
-    for (int i = 0; i < 100 && !done(); ++i)
-        Sleep(50);
-    return done();
+// The files and folders below a folder, with their contents ("" for a folder).
+void ListTree(const std::string &folder, std::vector<std::string> *entries) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        const std::string path = folder + "\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            entries->push_back(path + "\\");
+            ListTree(path, entries);
+        } else {
+            entries->push_back(path + "=" + ReadWholeFile(path));
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
 }
 
-// Puts the disc's data file aside for one test and brings it back afterwards.
-class DiscDataAside {
-  public:
-    DiscDataAside() : path_(DiscFile("data\\install.qkt")), kept_(path_ + ".kept") {
-        moved_ = MoveFileA(path_.c_str(), kept_.c_str()) != FALSE;
-    }
-    ~DiscDataAside() {
-        if (!moved_)
-            return; // the disc's own file is still in place
-        // A link to a kernel file cannot be deleted through Windows' calls. Only then is rm run:
-        // started for nothing, it could still be running, and delete the file put back below.
-        if (GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES &&
-            !DeleteFileA(path_.c_str()))
-            RunUnix("/bin/rm -f " + RigPath("disc-e/data/install.qkt"), [this] {
-                return GetFileAttributesA(path_.c_str()) == INVALID_FILE_ATTRIBUTES;
-            });
-        MoveFileExA(kept_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING);
-    }
-    bool moved() const { return moved_; }
-
-  private:
-    std::string path_, kept_;
-    bool moved_;
+// Everything of an installation a failed install must leave as it found it.
+struct Machine {
+    std::vector<std::string> files, sections, record;
+    std::string displayName, command;
+    bool entry;
 };
+Machine Snapshot() {
+    Machine machine;
+    ListTree("C:\\TWL", &machine.files);
+    machine.sections = IniEntries(NULL);
+    machine.record = IniEntries("Brindlemoor");
+    machine.entry = RegistryKeyExists(UNINSTALL_KEY);
+    ReadRegistryString(UNINSTALL_KEY, "DisplayName", &machine.displayName);
+    ReadRegistryString(UNINSTALL_KEY, "UninstallString", &machine.command);
+    return machine;
+}
+void ExpectSame(const Machine &before, const Machine &after) {
+    EXPECT_EQ(before.files, after.files);
+    EXPECT_EQ(before.sections, after.sections);
+    EXPECT_EQ(before.record, after.record);
+    EXPECT_EQ(before.entry, after.entry);
+    EXPECT_EQ(before.displayName, after.displayName);
+    EXPECT_EQ(before.command, after.command);
+}
 
-class InstallRun : public ::testing::Test {
+std::vector<unsigned> gProgress;
+void Record(void *, unsigned percent) {
+    gProgress.push_back(percent);
+}
+
+// A step that does its work and then reports a failure, as one that failed at its very end.
+template <InstallStep step> bool DoneThenFailed(InstallRun &run) {
+    RealInstallSteps().run[step](run);
+    return false;
+}
+InstallSteps FailingAt(InstallStep step) {
+    InstallSteps steps = RealInstallSteps();
+    bool (*failing[kInstallSteps])(InstallRun &) = {
+        DoneThenFailed<StepDataFile>, DoneThenFailed<StepRecord>, DoneThenFailed<StepUninstaller>,
+        DoneThenFailed<StepEntry>};
+    steps.run[step] = failing[step];
+    return steps;
+}
+
+class InstallPlanRun : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         strings_ =
             LoadLibraryExA(DistPath("RBRINDMOR.EXE").c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
         SetStringSource(strings_, LANG_BASE_ENGLISH);
-        WNDCLASSA type = {};
-        type.lpfnWndProc = HostProc;
-        type.hInstance = GetModuleHandleA(NULL);
-        type.lpszClassName = "InstallTestHost";
-        RegisterClassA(&type);
     }
     static void TearDownTestSuite() { FreeLibrary(strings_); }
 
@@ -122,42 +128,42 @@ class InstallRun : public ::testing::Test {
         ASSERT_NE(nullptr, strings_);
         ResetTitleState();
         gProgress.clear();
-        SetInstallFolder(kDefaultFolder);
-        host_ = CreateWindowA("InstallTestHost", "host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 120, NULL,
-                              NULL, GetModuleHandleA(NULL), NULL);
-        CreateWindowA("BUTTON", "Play", WS_CHILD | WS_VISIBLE | WS_DISABLED, 10, 10, 80, 24, host_,
-                      HMENU(IDC_PLAY), GetModuleHandleA(NULL), NULL);
-        CreateWindowA("STATIC", "before", WS_CHILD | WS_VISIBLE, 10, 40, 280, 20, host_,
-                      HMENU(IDC_STATUS), GetModuleHandleA(NULL), NULL);
-        ShowWindow(host_, SW_SHOW);
-        SetForegroundWindow(host_);
     }
-    void TearDown() override {
-        DestroyWindow(host_);
-        ResetTitleState();
+    void TearDown() override { ResetTitleState(); }
+
+    // The facts as the Setup command gathers them, with the title's disc in E:.
+    static InstallFacts Facts() {
+        InstallFacts facts = {};
+        facts.titleFound = true;
+        DiscFile("data\\install.qkt").copy(facts.dataSource, sizeof facts.dataSource - 1);
+        DiscFile("brindd95.exe").copy(facts.uninstallerSource, sizeof facts.uninstallerSource - 1);
+        GatherInstallFacts(&facts);
+        return facts;
     }
 
-    // Runs the install and checks that it left no file open behind it: an exclusive open fails
-    // with a sharing violation while any other handle is open on the file.
-    void Install() {
-        RunInstall(host_);
+    // Plans and carries out an install into the folder, and checks that it left no file open
+    // behind it: an exclusive open fails with a sharing violation while another handle is open.
+    static InstallOutcome Install(const char *folder, const InstallFacts &facts = Facts(),
+                                  const InstallSteps &steps = RealInstallSteps()) {
+        InstallChoice choice = {};
+        CopyText(choice.folder, sizeof choice.folder, folder);
+        const InstallPlan plan = PlanInstall(choice, facts);
+        const InstallOutcome outcome = CarryOutInstall(plan, ProgressSink{Record, nullptr}, steps);
         for (const std::string &path :
-             {DiscFile("data\\install.qkt"), std::string(InstallFolder()) + "\\BRINDMOR.QKT"}) {
+             {DiscFile("data\\install.qkt"), std::string(folder) + "\\BRINDMOR.QKT"}) {
             HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
             if (file != INVALID_HANDLE_VALUE)
                 CloseHandle(file);
             else
                 EXPECT_NE(DWORD(ERROR_SHARING_VIOLATION), GetLastError()) << path << " left open";
         }
+        return outcome;
     }
 
-    std::string Status() const { return ControlText(host_, IDC_STATUS); }
-    bool PlayEnabled() const { return ControlEnabled(host_, IDC_PLAY); }
-
-    // Nothing of an install may be left behind.
-    void ExpectNoRecord(const char *folder) {
-        EXPECT_EQ(Lang(LANG_INSTALL_FAILED), Status());
+    // Nothing of a first install may be left behind, and the progress still ended at 100.
+    static void ExpectNothingInstalled(const char *folder) {
         EXPECT_FALSE(FileExists(std::string(folder) + "\\BRINDMOR.QKT"));
+        EXPECT_FALSE(FileExists(std::string(folder) + "\\BRINDMOR.QK~"));
         EXPECT_FALSE(FileExists(std::string(folder) + "\\brindd95.exe"));
         EXPECT_TRUE(IniEntries(NULL).empty());
         EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
@@ -167,14 +173,13 @@ class InstallRun : public ::testing::Test {
     }
 
     static HMODULE strings_;
-    HWND host_ = NULL;
 };
-HMODULE InstallRun::strings_ = NULL;
+HMODULE InstallPlanRun::strings_ = NULL;
 } // namespace
 
-TEST_F(InstallRun, FirstInstallIntoTheDefaultFolder) {
+TEST_F(InstallPlanRun, FirstInstallIntoTheDefaultFolder) {
     ASSERT_FALSE(FolderExists("C:\\TWL"));
-    Install();
+    ASSERT_TRUE(Install(kDefaultFolder).installed);
 
     EXPECT_TRUE(FolderExists("C:\\TWL\\BRINDMOR"));
     std::string source = ReadWholeFile(DiscFile("data\\install.qkt"));
@@ -199,10 +204,7 @@ TEST_F(InstallRun, FirstInstallIntoTheDefaultFolder) {
     EXPECT_EQ(DWORD(name.size() + 1), RegistryValueSize(UNINSTALL_KEY, "DisplayName"));
     EXPECT_EQ(DWORD(command.size() + 1), RegistryValueSize(UNINSTALL_KEY, "UninstallString"));
     EXPECT_TRUE(ReadWholeFile(DiscFile("brindd95.exe")) == ReadWholeFile(command));
-
-    EXPECT_EQ(Lang(LANG_READY), Status());
-    EXPECT_TRUE(PlayEnabled());
-    EXPECT_EQ(GetDlgItem(host_, IDC_PLAY), GetFocus());
+    EXPECT_EQ(SetupComplete, GetInstallState());
 
     size_t chunks = (source.size() + 32766) / 32767;
     ASSERT_EQ(chunks + 2, gProgress.size());
@@ -213,117 +215,139 @@ TEST_F(InstallRun, FirstInstallIntoTheDefaultFolder) {
         EXPECT_LE(gProgress[i - 1], gProgress[i]) << "message " << i;
 }
 
-TEST_F(InstallRun, AReadOnlyUninstallerOnTheSourceArrivesWritable) {
+TEST_F(InstallPlanRun, AReadOnlyUninstallerOnTheSourceArrivesWritable) {
     std::string source = DiscFile("brindd95.exe");
     DWORD attributes = GetFileAttributesA(source.c_str());
     ASSERT_NE(INVALID_FILE_ATTRIBUTES, attributes);
     ASSERT_TRUE(SetFileAttributesA(source.c_str(), attributes | FILE_ATTRIBUTE_READONLY));
     ASSERT_NE(0u, GetFileAttributesA(source.c_str()) & FILE_ATTRIBUTE_READONLY);
-    Install();
+    const bool installed = Install(kDefaultFolder).installed;
     SetFileAttributesA(source.c_str(), attributes);
+    ASSERT_TRUE(installed);
 
-    DWORD installed = GetFileAttributesA("C:\\TWL\\BRINDMOR\\brindd95.exe");
-    ASSERT_NE(INVALID_FILE_ATTRIBUTES, installed);
-    EXPECT_EQ(0u, installed & FILE_ATTRIBUTE_READONLY);
-    // Writable means it can be replaced by the next install.
-    gProgress.clear();
-    Install();
-    EXPECT_EQ(Lang(LANG_READY), Status());
-    EXPECT_EQ(2, RegistryValueCount(UNINSTALL_KEY));
+    DWORD copied = GetFileAttributesA("C:\\TWL\\BRINDMOR\\brindd95.exe");
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, copied);
+    EXPECT_EQ(0u, copied & FILE_ATTRIBUTE_READONLY);
 }
 
-TEST_F(InstallRun, InstallingAgainReplacesTheRecordAndMovesTheEntry) {
-    Install();
-    ASSERT_EQ(Lang(LANG_READY), Status());
-    const char other[] = "C:\\TWL\\OTHER PLACE";
-    SetInstallFolder(other);
-    Install();
-
+// Installing again: into another folder the record and the entry move there; into the same
+// folder the files are replaced (stale copies of an interrupted install are no obstacle) and the
+// earlier files kept aside meanwhile are gone afterwards.
+TEST_F(InstallPlanRun, InstallingAgainReplacesTheRecordTheEntryAndTheFiles) {
+    ASSERT_TRUE(Install(kDefaultFolder).installed);
+    ASSERT_TRUE(Install(kOtherFolder).installed);
     EXPECT_EQ(std::vector<std::string>({"Install=C:\\TWL\\OTHER PLACE\\BRINDMOR.QKT"}),
               IniEntries("Brindlemoor"));
     EXPECT_EQ(2, RegistryValueCount(UNINSTALL_KEY));
     std::string command;
     ASSERT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &command));
-    // Quoted, since the path holds a blank: Windows runs the command as it stands.
     EXPECT_EQ("\"C:\\TWL\\OTHER PLACE\\brindd95.exe\"", command);
     EXPECT_TRUE(FileExists("C:\\TWL\\OTHER PLACE\\brindd95.exe"));
     EXPECT_TRUE(ReadWholeFile(DiscFile("data\\install.qkt")) ==
                 ReadWholeFile("C:\\TWL\\OTHER PLACE\\BRINDMOR.QKT"));
 
-    // A drive root: two backslashes in the record, one in the command.
-    SetInstallFolder("C:\\TWL\\");
-    Install();
-    EXPECT_EQ(std::vector<std::string>({"Install=C:\\TWL\\\\BRINDMOR.QKT"}),
-              IniEntries("Brindlemoor"));
-    ASSERT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &command));
-    EXPECT_EQ("C:\\TWL\\brindd95.exe", command);
-}
-
-TEST_F(InstallRun, AMissingSourceLeavesNoRecord) {
-    DiscDataAside aside;
-    ASSERT_TRUE(aside.moved());
-    Install();
-    ExpectNoRecord(kDefaultFolder);
-    EXPECT_FALSE(FolderExists("C:\\TWL")); // nothing made for a copy that cannot start
-    EXPECT_FALSE(PlayEnabled());
-}
-
-TEST_F(InstallRun, ADestinationThatCannotBeCreatedLeavesNoRecord) {
-    ASSERT_TRUE(WriteWholeFile("C:\\TWL", "a file where the folder should be"));
-    EnableWindow(GetDlgItem(host_, IDC_PLAY), TRUE); // as after an earlier install
-    Install();
-    ExpectNoRecord(kDefaultFolder);
-    EXPECT_EQ(std::vector<unsigned>({0, 100}), gProgress);
-    EXPECT_TRUE(PlayEnabled()); // keeps the state it had
-}
-
-TEST_F(InstallRun, ASourceShorterThanItsSizeEndsAndLeavesNoRecord) {
-    // A kernel settings file reports 4,096 bytes but reads far fewer: a short source.
-    const char shortFile[] = "/sys/kernel/mm/transparent_hugepage/enabled";
-    std::string probe = ReadWholeFile(WindowsPathOf(shortFile));
-    if (probe.empty() || probe.size() >= 4096)
-        GTEST_SKIP() << "no short kernel file on this machine";
-    DiscDataAside aside;
-    ASSERT_TRUE(aside.moved());
-    ASSERT_TRUE(
-        RunUnix("/bin/ln -s " + std::string(shortFile) + " " + RigPath("disc-e/data/install.qkt"),
-                [&probe] { return ReadWholeFile(DiscFile("data\\install.qkt")) == probe; }));
-    Install();
-    ExpectNoRecord(kDefaultFolder);
-    EXPECT_EQ(std::vector<unsigned>({0, 0, 100}), gProgress); // one short chunk, then the end
-}
-
-// Setup run again over a working installation, and the copy fails part way: the installed data
-// file, its record and its entry stay as they were, and the failure is shown even where the
-// status line was hidden.
-TEST_F(InstallRun, AFailedSecondInstallKeepsTheWorkingOne) {
-    const char shortFile[] = "/sys/kernel/mm/transparent_hugepage/enabled";
-    std::string probe = ReadWholeFile(WindowsPathOf(shortFile));
-    if (probe.empty() || probe.size() >= 4096)
-        GTEST_SKIP() << "no short kernel file on this machine";
-    Install();
-    ASSERT_EQ(Lang(LANG_READY), Status());
     const std::string data = std::string(kDefaultFolder) + "\\BRINDMOR.QKT";
-    const std::string installed = ReadWholeFile(data);
-    ASSERT_FALSE(installed.empty());
-    ShowWindow(GetDlgItem(host_, IDC_STATUS), SW_HIDE); // as in the main dialog's installed state
-    {
-        DiscDataAside aside;
-        ASSERT_TRUE(aside.moved());
-        ASSERT_TRUE(RunUnix(
-            "/bin/ln -s " + std::string(shortFile) + " " + RigPath("disc-e/data/install.qkt"),
-            [&probe] { return ReadWholeFile(DiscFile("data\\install.qkt")) == probe; }));
-        Install();
+    ASSERT_TRUE(WriteWholeFile(data, "an older data file"));
+    for (const char *stale : {"\\BRINDMOR.QK~", "\\brindd95.ex~"}) {
+        const std::string path = kDefaultFolder + std::string(stale);
+        ASSERT_TRUE(WriteWholeFile(path, "left by an interrupted install"));
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     }
-    EXPECT_EQ(Lang(LANG_INSTALL_FAILED), Status());
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(host_, IDC_STATUS)));
-    EXPECT_TRUE(ReadWholeFile(data) == installed) << "the working data file was touched";
-    EXPECT_FALSE(FileExists(std::string(kDefaultFolder) + "\\BRINDMOR.QK~"));
+    ASSERT_TRUE(Install(kDefaultFolder).installed);
+    EXPECT_TRUE(ReadWholeFile(DiscFile("data\\install.qkt")) == ReadWholeFile(data));
+    std::vector<std::string> files;
+    ListTree(kDefaultFolder, &files);
+    EXPECT_EQ(2u, files.size()) << "only the data file and the uninstaller stay";
     EXPECT_EQ(std::vector<std::string>({"Install=" + data}), IniEntries("Brindlemoor"));
-    EXPECT_TRUE(RegistryKeyExists(UNINSTALL_KEY));
 }
 
-TEST_F(InstallRun, WinesProgramListShowsTheTitleAfterAnInstall) {
+TEST_F(InstallPlanRun, AMissingSourceLeavesNothing) {
+    InstallFacts facts = Facts();
+    DiscFile("data\\missing.qkt").copy(facts.dataSource, sizeof facts.dataSource);
+    const InstallOutcome outcome = Install(kDefaultFolder, facts);
+    EXPECT_FALSE(outcome.installed);
+    EXPECT_EQ(StepDataFile, outcome.failedStep);
+    ExpectNothingInstalled(kDefaultFolder);
+    EXPECT_EQ(std::vector<unsigned>({0, 100}), gProgress);
+    EXPECT_FALSE(FolderExists("C:\\TWL")) << "folders made for a copy that cannot start";
+}
+
+TEST_F(InstallPlanRun, ADestinationThatCannotBeCreatedLeavesNothing) {
+    ASSERT_TRUE(WriteWholeFile("C:\\TWL", "a file where the folder should be"));
+    const InstallOutcome outcome = Install(kDefaultFolder);
+    EXPECT_FALSE(outcome.installed);
+    EXPECT_EQ(StepDataFile, outcome.failedStep);
+    ExpectNothingInstalled(kDefaultFolder);
+    EXPECT_EQ(std::vector<unsigned>({0, 100}), gProgress);
+    EXPECT_EQ("a file where the folder should be", ReadWholeFile("C:\\TWL"));
+}
+
+TEST_F(InstallPlanRun, AMissingUninstallerUndoesTheDataFileTheRecordAndTheFolders) {
+    InstallFacts facts = Facts();
+    DiscFile("missing.exe").copy(facts.uninstallerSource, sizeof facts.uninstallerSource);
+    const InstallOutcome outcome = Install(kDefaultFolder, facts);
+    EXPECT_FALSE(outcome.installed);
+    EXPECT_EQ(StepUninstaller, outcome.failedStep);
+    ExpectNothingInstalled(kDefaultFolder);
+    EXPECT_FALSE(FileExists(IniPath())) << "the file held only the record that was undone";
+    EXPECT_FALSE(FolderExists("C:\\TWL")) << "the folders this install made went too";
+}
+
+// The working data file is never given up to make room: when the copy cannot be put in its place
+// (here the name an earlier file is kept under is taken by a folder), the install fails and the
+// installation that worked stays as it was.
+TEST_F(InstallPlanRun, AFailedMoveKeepsTheWorkingDataFile) {
+    ASSERT_TRUE(Install(kDefaultFolder).installed);
+    const std::string data = std::string(kDefaultFolder) + "\\BRINDMOR.QKT";
+    ASSERT_TRUE(WriteWholeFile(data, "the working data file"));
+    const std::string blocker = std::string(kDefaultFolder) + "\\BRINDMOR.QK#";
+    ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), NULL));
+    ASSERT_TRUE(WriteWholeFile(blocker + "\\inside", "keeps the folder from going"));
+    const Machine before = Snapshot();
+
+    const InstallOutcome outcome = Install(kDefaultFolder);
+    EXPECT_FALSE(outcome.installed);
+    EXPECT_EQ(StepDataFile, outcome.failedStep);
+    ExpectSame(before, Snapshot());
+    EXPECT_EQ(SetupComplete, GetInstallState());
+}
+
+// A failure at each of the four steps, after the step did its work: everything this install did
+// is undone, in the same folder as an earlier installation and in another, and the earlier
+// installation is exactly as it was and still counts as installed.
+TEST_F(InstallPlanRun, AFailureAtEachStepUndoesTheInstallAndKeepsThePreviousOne) {
+    for (const char *folder : {kDefaultFolder, kOtherFolder})
+        for (int step = StepDataFile; step < kInstallSteps; ++step) {
+            SCOPED_TRACE(std::string(folder) + ", step " + std::to_string(step));
+            ResetTitleState();
+            ASSERT_TRUE(Install(kDefaultFolder).installed);
+            // Contents that differ from the disc's, so that a replaced file would show.
+            ASSERT_TRUE(WriteWholeFile(std::string(kDefaultFolder) + "\\BRINDMOR.QKT", "working"));
+            ASSERT_TRUE(WriteWholeFile(std::string(kDefaultFolder) + "\\brindd95.exe", "old"));
+            const Machine before = Snapshot();
+            gProgress.clear();
+
+            const InstallOutcome outcome = Install(folder, Facts(), FailingAt(InstallStep(step)));
+            EXPECT_FALSE(outcome.installed);
+            EXPECT_EQ(step, outcome.failedStep);
+            ExpectSame(before, Snapshot());
+            EXPECT_EQ(SetupComplete, GetInstallState());
+            ASSERT_FALSE(gProgress.empty());
+            EXPECT_EQ(100u, gProgress.back());
+        }
+}
+
+// Without an earlier installation, a failure at the entry's step leaves no key, not even one
+// that holds one value.
+TEST_F(InstallPlanRun, AFailureAtTheEntryLeavesNoKeyAndNoRecord) {
+    const InstallOutcome outcome = Install(kDefaultFolder, Facts(), FailingAt(StepEntry));
+    EXPECT_FALSE(outcome.installed);
+    ExpectNothingInstalled(kDefaultFolder);
+    EXPECT_FALSE(FileExists(IniPath()));
+    EXPECT_EQ(SetupRequired, GetInstallState());
+}
+
+TEST_F(InstallPlanRun, WinesProgramListShowsTheTitleAfterAnInstall) {
     std::string listing = "C:\\uninstaller-list.txt";
     auto list = [&listing]() {
         DeleteFileA(listing.c_str());
@@ -336,8 +360,7 @@ TEST_F(InstallRun, WinesProgramListShowsTheTitleAfterAnInstall) {
         return text;
     };
     EXPECT_EQ(std::string::npos, list().find("Brindlemoor"));
-    Install();
-    ASSERT_EQ(Lang(LANG_READY), Status());
+    ASSERT_TRUE(Install(kDefaultFolder).installed);
     EXPECT_NE(std::string::npos, list().find("Brindlemoor|||Brindlemoor"));
 
     // The entry lives in the registry view of the program's own width, which the tool reads too:
