@@ -6,27 +6,33 @@
 
 namespace {
 
-bool AddLine(BatchScript *script, const char *command, const char *argument, size_t argumentLength,
+struct Lines {
+    BatchScript *script;
+    size_t limit;
+};
+
+bool AddLine(Lines lines, const char *command, const char *argument, size_t argumentLength,
              bool needsEarlierWrite) {
+    BatchScript *script = lines.script;
     if (script->count >= kMaxBatchLines)
         return false;
     size_t commandLength = TextLength(command);
-    if (commandLength > kBatchLineLimit)
+    if (commandLength > lines.limit)
         return false;
     BatchLine &line = script->lines[script->count];
     CopyText(line.text, sizeof line.text, command);
-    // A path with a blank goes in quotes, which count towards the 125 characters; unquoted, cmd
-    // would take its first word for the whole path.
+    // A path with a blank goes in quotes, which count towards the limit; unquoted, cmd would take
+    // its first word for the whole path.
     if (!PutQuotedIfBlank(argument, argumentLength, line.text + commandLength,
-                          kBatchLineLimit - commandLength + 1))
+                          lines.limit - commandLength + 1))
         return false;
     line.needsEarlierWrite = needsEarlierWrite;
     ++script->count;
     return true;
 }
 
-bool AddWhole(BatchScript *script, const char *command, const char *argument) {
-    return AddLine(script, command, argument, TextLength(argument), false);
+bool AddWhole(Lines lines, const char *command, const char *argument) {
+    return AddLine(lines, command, argument, TextLength(argument), false);
 }
 
 size_t FirstBackslashEnd(const char *path) {
@@ -45,13 +51,13 @@ size_t LastBackslash(const char *text, size_t length) {
 
 // "rmdir " + folder, then each parent while the line stays longer than "rmdir " and a drive. The
 // parents are cut from the unquoted path; each line quotes its own folder as it needs.
-bool AddRemoveFolders(BatchScript *script, const char *folder) {
+bool AddRemoveFolders(Lines lines, const char *folder) {
     const size_t kStop = 9;
     const size_t kCommand = 6;
     size_t length = TextLength(folder);
     bool first = true;
     for (;;) {
-        if (!AddLine(script, "rmdir ", folder, length, !first))
+        if (!AddLine(lines, "rmdir ", folder, length, !first))
             return false;
         first = false;
         size_t cut = LastBackslash(folder, length);
@@ -65,15 +71,31 @@ bool AddRemoveFolders(BatchScript *script, const char *folder) {
 
 } // namespace
 
+size_t BatchLineLimit(bool ntFamily) {
+    return ntFamily ? kCmdBatchLineLimit : kDosBatchLineLimit;
+}
+
 bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, const char *pifPath,
-                          const char *batchPath, BatchScript *script) {
+                          const char *batchPath, size_t lineLimit, BatchScript *script) {
     script->count = 0;
+    const Lines lines = {script, lineLimit < kCmdBatchLineLimit ? lineLimit : kCmdBatchLineLimit};
     size_t rootEnd = FirstBackslashEnd(ownPath);
-    bool ok = rootEnd != 0 && AddWhole(script, "@echo off", "") &&
-              AddLine(script, "chdir ", ownPath, rootEnd, false) &&
-              AddWhole(script, "del ", ownPath) && AddRemoveFolders(script, installFolder) &&
-              AddWhole(script, "del ", pifPath) && AddWhole(script, "del ", batchPath);
+    bool ok = rootEnd != 0 && AddWhole(lines, "@echo off", "") &&
+              AddLine(lines, "chdir ", ownPath, rootEnd, false) &&
+              AddWhole(lines, "del ", ownPath) && AddRemoveFolders(lines, installFolder) &&
+              AddWhole(lines, "del ", pifPath) && AddWhole(lines, "del ", batchPath);
     if (!ok)
         script->count = 0;
     return ok;
+}
+
+bool SelfDeleteLinesFit(const char *ownPath, size_t lineLimit) {
+    char folder[kBatchLineCapacity];
+    if (TextLength(ownPath) >= sizeof folder)
+        return false;
+    CopyText(folder, sizeof folder, ownPath);
+    CutAtLastChar(folder, '\\');
+    // The temporary files' lines depend on the Windows directory, not on where we install.
+    BatchScript script;
+    return BuildSelfDeleteLines(ownPath, folder, "", "", lineLimit, &script);
 }

@@ -2,11 +2,17 @@
 #pragma once
 #include <cstddef>
 
-// A line and its CR LF and NUL fit 128 bytes: at most 125 characters of text.
-constexpr size_t kBatchLineCapacity = 128;
-constexpr size_t kBatchLineLimit = kBatchLineCapacity - 3;
-// Enough for every folder level a 125-character rmdir line can name.
-constexpr int kMaxBatchLines = 72;
+// Under MS-DOS (the 9x family runs the batch through a PIF) a line with its CR LF and NUL fits
+// 128 bytes: at most 125 characters. The NT family's command interpreter takes far longer lines;
+// ours hold at most a command and a quoted MAX_PATH path, which this capacity takes whole.
+constexpr size_t kDosBatchLineLimit = 125;
+constexpr size_t kBatchLineCapacity = 272;
+constexpr size_t kCmdBatchLineLimit = kBatchLineCapacity - 3;
+// Enough for every folder level a MAX_PATH folder can have, and the other five lines.
+constexpr int kMaxBatchLines = 136;
+
+// The longest line the interpreter that will run the batch takes.
+size_t BatchLineLimit(bool ntFamily);
 
 struct BatchLine {
     char text[kBatchLineCapacity];
@@ -22,7 +28,11 @@ struct BatchScript {
 // "@echo off", "chdir" the own drive's root, "del" the own file, "rmdir" the install folder and
 // each parent (deepest first, not the root), "del" the PIF, "del" the batch file; a path with a
 // blank is put in double quotes, the others stay as they are. False, with no lines, when a line
-// would pass 125 characters (quotes counted) or the own path has no backslash: a cut path or a
-// missing drive would send the commands elsewhere.
+// would pass `lineLimit` characters (quotes counted) or the own path has no backslash: a cut path
+// or a missing drive would send the commands elsewhere.
 bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, const char *pifPath,
-                          const char *batchPath, BatchScript *script);
+                          const char *batchPath, size_t lineLimit, BatchScript *script);
+
+// True when an uninstaller at ownPath could write the lines that delete it and its folders: what
+// Setup checks before it installs into a folder, so that every installation can be removed.
+bool SelfDeleteLinesFit(const char *ownPath, size_t lineLimit);

@@ -104,7 +104,9 @@ BOOL WriteSelfDeleteBatch(HANDLE batch, const char *batchPath, const char *pifPa
                           const char *installFolder, const char *ownPath) {
     BatchScript script;
     BOOL written = FALSE;
-    if (BuildSelfDeleteLines(ownPath, installFolder, pifPath, batchPath, &script)) {
+    // The lines may be as long as the interpreter that will run them takes (StartSelfDelete).
+    if (BuildSelfDeleteLines(ownPath, installFolder, pifPath, batchPath,
+                             BatchLineLimit(IsNtFamily()), &script)) {
         for (int i = 0; i < script.count; ++i) {
             // Parent folders are only worth removing while the batch is being written at all.
             if (script.lines[i].needsEarlierWrite && !written)

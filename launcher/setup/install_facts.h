@@ -4,5 +4,6 @@
 #include "install_plan.h"
 
 // Fills every fact but where the title is (titleFound and the two source paths, which the caller
-// gives first): the size of facts->dataSource, the names, the previous record and entry.
+// gives first): the size of facts->dataSource, the names, the previous record and entry, and how
+// long a line this system's command interpreter takes.
 void GatherInstallFacts(InstallFacts *facts);

@@ -2,7 +2,9 @@
 // install record and uninstall entry an earlier installation left.
 #include "install_facts.h"
 
+#include "../../common/batch_lines.h"
 #include "../../common/install_record_file.h"
+#include "../../common/process.h"
 #include "../../common/string_source.h"
 #include "../../common/uninstall_entry.h"
 #include "../core/install_state.h"
@@ -20,4 +22,5 @@ void GatherInstallFacts(InstallFacts *facts) {
     facts->previousRecord = ReadInstallRecord(facts->recordPlace, facts->previousRecordValue,
                                               sizeof facts->previousRecordValue);
     facts->previousEntry = ReadUninstallEntry(facts->title, &facts->previousEntryValues);
+    facts->batchLineLimit = BatchLineLimit(IsNtFamily());
 }

@@ -2,6 +2,7 @@
 // later one fails, decided from the facts gathered before anything is written.
 #include "install_plan.h"
 
+#include "../../common/batch_lines.h"
 #include "../../common/command_quoting.h"
 #include "../../common/text.h"
 #include "install_paths.h"
@@ -41,7 +42,12 @@ InstallRefusal CheckInstallFolder(const char *folder, const InstallFacts &facts)
     if (!NamesKnown(facts))
         return RefusedNoNames;
     InstallPlan plan;
-    return PlanPaths(folder, facts, &plan) ? InstallAccepted : RefusedFolder;
+    if (!PlanPaths(folder, facts, &plan))
+        return RefusedFolder;
+    // Every installation must be removable whole: its uninstaller deletes itself and its folders
+    // through a batch whose lines the system's interpreter has to take.
+    return SelfDeleteLinesFit(plan.uninstaller, facts.batchLineLimit) ? InstallAccepted
+                                                                      : RefusedNotRemovable;
 }
 
 InstallPlan PlanInstall(const InstallChoice &choice, const InstallFacts &facts) {

@@ -30,14 +30,16 @@ struct InstallFacts {
     char previousRecordValue[kRecordReadCapacity];
     EntryRead previousEntry;
     UninstallEntry previousEntryValues;
+    size_t batchLineLimit; // the longest self-deletion line this system's interpreter takes
 };
 
 enum InstallRefusal {
     InstallAccepted,
-    RefusedNoTitle,    // the title was not found: nothing to install, nothing to say
-    RefusedNoNames,    // the launcher's strings lack a file, record or entry name
-    RefusedFolder,     // no folder, or one whose paths do not fit whole
-    RefusedSourceSize, // a data file the copy's 32-bit counts cannot carry
+    RefusedNoTitle,      // the title was not found: nothing to install, nothing to say
+    RefusedNoNames,      // the launcher's strings lack a file, record or entry name
+    RefusedFolder,       // no folder, or one whose paths do not fit whole
+    RefusedNotRemovable, // its uninstaller could not write the lines that remove it
+    RefusedSourceSize,   // a data file the copy's 32-bit counts cannot carry
 };
 
 // The install, in the order it is carried out: the folders, the data file, its record, the

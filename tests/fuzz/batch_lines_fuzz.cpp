@@ -29,19 +29,18 @@ std::string RmdirPath(const std::string &line) {
 }
 
 void CheckScript(const std::string &own, const std::string &folder, const std::string &pif,
-                 const std::string &batch, bool built, const BatchScript &script) {
+                 const std::string &batch, size_t limit, bool built, const BatchScript &script) {
     const size_t rootEnd = own.find('\\');
     if (!built) {
         if (script.count != 0)
             __builtin_trap();
         // A refusal needs a reason: no drive root, a line too long, or more folder levels than
         // lines (only empty levels, "\\" in a row, can need that many).
-        bool reason =
-            rootEnd == std::string::npos ||
-            6 + Arg(own.substr(0, rootEnd + 1)).size() > kBatchLineLimit ||
-            4 + Arg(own).size() > kBatchLineLimit || 6 + Arg(folder).size() > kBatchLineLimit ||
-            4 + Arg(pif).size() > kBatchLineLimit || 4 + Arg(batch).size() > kBatchLineLimit ||
-            folder.find("\\\\") != std::string::npos;
+        bool reason = rootEnd == std::string::npos ||
+                      6 + Arg(own.substr(0, rootEnd + 1)).size() > limit ||
+                      4 + Arg(own).size() > limit || 6 + Arg(folder).size() > limit ||
+                      4 + Arg(pif).size() > limit || 4 + Arg(batch).size() > limit ||
+                      folder.find("\\\\") != std::string::npos;
         if (!reason)
             __builtin_trap();
         return;
@@ -51,8 +50,8 @@ void CheckScript(const std::string &own, const std::string &folder, const std::s
     std::string lines[kMaxBatchLines];
     for (int i = 0; i < script.count; ++i) {
         const BatchLine &line = script.lines[i];
-        if (std::memchr(line.text, '\0', kBatchLineLimit + 1) == nullptr)
-            __builtin_trap(); // at most 125 characters: room left for CR LF and NUL
+        if (std::memchr(line.text, '\0', limit + 1) == nullptr)
+            __builtin_trap(); // within the interpreter's limit: room left for CR LF and NUL
         lines[i] = line.text;
     }
     const int last = script.count - 1;
@@ -77,6 +76,7 @@ void CheckScript(const std::string &own, const std::string &folder, const std::s
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzInput input{data, size};
+    const size_t limit = (input.Byte() & 1) != 0 ? kCmdBatchLineLimit : kDosBatchLineLimit;
     const std::string own = input.Line();
     const std::string folder = input.Line();
     const std::string pif = input.Line();
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     std::unique_ptr<BatchScript> script(new BatchScript);
     std::memset(script.get(), '#', sizeof *script); // leftovers from a previous run
     bool built = BuildSelfDeleteLines(ownText.get(), folderText.get(), pifText.get(),
-                                      batchText.get(), script.get());
-    CheckScript(own, folder, pif, batch, built, *script);
+                                      batchText.get(), limit, script.get());
+    CheckScript(own, folder, pif, batch, limit, built, *script);
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "tests/support/driver.h"
 #include "tests/support/launcher_window.h"
 #include "tests/support/machine_state.h"
+#include "tests/support/uninstall_state.h"
 
 #include <cstdlib>
 #include <string>
@@ -150,7 +151,9 @@ TEST_F(BadInputSetup, AnInstallFolderAtTheLengthLimitIsRefusedNotCut) {
     EXPECT_FALSE(FolderExists("C:\\TWL")) << "folders were made for a path that cannot be used";
 }
 
-TEST_F(BadInputSetup, TheDeepestFolderTheBrowserTakesIsRecordedWhole) {
+// The deepest folder the browser takes is installed into whole, and its uninstaller then removes
+// everything: the data file, its record, the entry, itself and every folder it made.
+TEST_F(BadInputSetup, TheDeepestFolderTheBrowserTakesIsInstalledAndRemovedWhole) {
     HWND setup = OpenSetupDialog(main_, launcher_.id);
     ASSERT_NE(nullptr, setup);
     ClickButton(setup, IDC_SETUP_BROWSE);
@@ -173,5 +176,19 @@ TEST_F(BadInputSetup, TheDeepestFolderTheBrowserTakesIsRecordedWhole) {
     std::string command;
     EXPECT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &command));
     EXPECT_EQ(folder + "\\brindd95.exe", command);
-    EXPECT_TRUE(FileExists(command));
+    ASSERT_TRUE(FileExists(command));
+
+    DeleteTemporaryBatchFiles();
+    DWORD code = 99;
+    ASSERT_TRUE(RunUninstaller(command, 1002, &code));
+    EXPECT_EQ(0u, code);
+    EXPECT_FALSE(FileExists(folder + "\\BRINDMOR.QKT"));
+    EXPECT_EQ("", InstallRecord());
+    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+    EXPECT_TRUE(WaitUntilGone(command, 15000)) << "the uninstaller stayed";
+    EXPECT_TRUE(WaitUntilGone("C:\\TWL", 15000)) << "its folders stayed";
+    DWORD start = GetTickCount();
+    while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
+        Sleep(200);
+    EXPECT_TRUE(TemporaryBatchFiles().empty());
 }

@@ -115,26 +115,3 @@ TEST_F(BadInputUninstall, TheLongestRecordTheLauncherWritesIsStillRemoved) {
         EXPECT_TRUE(WaitForNoBatch());
     }
 }
-
-// The data file and its record go whatever the depth. Its batch lines would pass 125 characters,
-// so no self-deletion batch is written at all (rather than one with cut paths): the uninstaller
-// and its folder stay, and no temporary file is left behind.
-TEST_F(BadInputUninstall, ADeepInstallFolderLosesItsDataAndRecordWithoutACutBatch) {
-    // The deepest folder the Custom Install browser takes: 127 characters.
-    std::string data = bad_input::FileAtPathLength(127 + 13, "BRINDMOR.QKT");
-    ASSERT_EQ(140u, data.size());
-    std::string folder = data.substr(0, 127), uninstaller = folder + "\\brindd95.exe";
-    ASSERT_TRUE(CopyFileA(DistPath("BRINDDEL.EXE").c_str(), uninstaller.c_str(), FALSE));
-    ASSERT_TRUE(
-        WritePrivateProfileStringA("Brindlemoor", "Install", data.c_str(), IniPath().c_str()));
-    ASSERT_TRUE(SetRegistryString(UNINSTALL_KEY, "UninstallString", uninstaller));
-    DeleteTree(INSTALL_FOLDER); // only the deep installation is left
-    RunWithYes(uninstaller);
-    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
-    EXPECT_TRUE(WaitForNoBatch());
-    EXPECT_FALSE(FileExists(data)) << "the data file stays while its record went";
-    EXPECT_FALSE(FileExists(IniPath()));
-    Settle(3000);
-    EXPECT_TRUE(FileExists(uninstaller));
-    EXPECT_TRUE(FolderExists(folder));
-}

@@ -2,6 +2,7 @@
 // failure undoes out (or a refusal with its reason).
 #include <gtest/gtest.h>
 
+#include "common/batch_lines.h"
 #include "launcher/setup/install_plan.h"
 
 #include <cstring>
@@ -23,6 +24,7 @@ InstallFacts Facts() {
     std::string("Brindlemoor").copy(facts.recordPlace.section, 40);
     facts.previousRecord = RecordAbsent;
     facts.previousEntry = EntryAbsent;
+    facts.batchLineLimit = kCmdBatchLineLimit;
     return facts;
 }
 
@@ -98,6 +100,8 @@ TEST(PlanInstall, RefusalsAndTheirReasons) {
     huge.sourceBytes = 0x100000000ull; // the copy counts in 32 bits
     InstallFacts largest = Facts();
     largest.sourceBytes = 0xFFFFFFFFull;
+    InstallFacts dos = Facts(); // the 9x family: the removal's batch runs under MS-DOS
+    dos.batchLineLimit = kDosBatchLineLimit;
 
     const std::string fits = "C:\\" + std::string(241, 'f');    // 244 + 13 = 257: paths fit
     const std::string tooDeep = "C:\\" + std::string(244, 'f'); // 247 + 13 = 260: they do not
@@ -114,6 +118,13 @@ TEST(PlanInstall, RefusalsAndTheirReasons) {
         {fits, Facts(), InstallAccepted},
         {tooDeep, Facts(), RefusedFolder},
         {"C:\\" + std::string(253, 'f'), Facts(), RefusedFolder}, // cut by the choice: refused
+        // "del " and the uninstaller's path must fit the interpreter's line: 108 characters of
+        // folder under MS-DOS (106 with a blank, quoted), the browser's deepest on NT.
+        {"C:\\" + std::string(105, 'd'), dos, InstallAccepted},
+        {"C:\\" + std::string(106, 'd'), dos, RefusedNotRemovable},
+        {"C:\\ " + std::string(102, 'd'), dos, InstallAccepted},
+        {"C:\\ " + std::string(103, 'd'), dos, RefusedNotRemovable},
+        {"C:\\" + std::string(124, 'd'), Facts(), InstallAccepted},
         {"C:\\TWL\\BRINDMOR", huge, RefusedSourceSize},
         {"C:\\TWL\\BRINDMOR", largest, InstallAccepted},
     };
