@@ -1,7 +1,9 @@
-// The uninstaller's entry point: one question, then the removal and the start of self-deletion.
+// The uninstaller's entry point: one question, then the removal planned from what it finds, and
+// the start of self-deletion.
 #include <windows.h>
 
 #include "../common/language_block.h"
+#include "../common/message_box.h"
 #include "../common/string_source.h"
 #include "confirm_dialog.h"
 #include "progman_client.h"
@@ -15,6 +17,40 @@ namespace {
 // Blocks 100 to 700, named at their first string and compared exactly.
 const LanguageBlocks kUninstallerBlocks = {100, 100, 7, IDS_LANG_NAME, IDS_BUILT_LANGUAGE,
                                            700, 100};
+
+// "/registry": only this installation's uninstall entry goes; nothing is asked or shown.
+void RemoveEntryOnly(HINSTANCE instance, const RemovalNames &names) {
+    RemovalFacts facts = {};
+    facts.registryOnly = true;
+    GatherRemovalFacts(instance, names, NULL, &facts);
+    const RemovalPlan plan = PlanRemoval(facts);
+    const ProgmanConversation none = {0, NULL, NULL};
+    InstalledFiles files = {};
+    SelfDeleteFiles selfDelete = {"", "", FALSE};
+    CarryOutRemoval(instance, plan, none, names, &files, &selfDelete);
+}
+
+// After Yes: the removal as planned, or, without Program Manager, the user told that nothing went.
+void RemoveAfterYes(HINSTANCE instance, const RemovalNames &names) {
+    ProgmanConversation progman = {0, NULL, NULL};
+    const bool answered = ProgmanConnect(&progman) != FALSE;
+    RemovalFacts facts = {};
+    GatherRemovalFacts(instance, names, answered ? &progman : NULL, &facts);
+    const RemovalPlan plan = PlanRemoval(facts);
+    InstalledFiles files = {};
+    SelfDeleteFiles selfDelete = {"", "", FALSE};
+    if (plan.tellNoProgman) {
+        ShowStringBox(NULL, IDS_LANG_NO_PROGMAN, MB_OK | MB_ICONEXCLAMATION);
+    } else {
+        LocateComponents(plan, &files);
+        CarryOutRemoval(instance, plan, progman, names, &files, &selfDelete);
+        RestoreReadOnly(files);
+    }
+    ProgmanDisconnect(&progman);
+    // Started last: the batch deletes this program's file once the process has gone.
+    if (selfDelete.ready)
+        StartSelfDelete(selfDelete.pif, selfDelete.batch);
+}
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
@@ -22,23 +58,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
     RemovalNames names;
     LoadRemovalNames(&names);
     if (HasRegistrySwitch(commandTail)) {
-        DeleteUninstallKey(names.title);
+        RemoveEntryOnly(instance, names);
         return 0;
     }
-    INT_PTR answer =
-        DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_CONFIRM), NULL, ConfirmDlgProc, 0);
-    ProgmanConversation progman = {0, NULL, NULL};
-    InstalledFiles files = {};
-    SelfDeleteFiles selfDelete = {"", "", FALSE};
-    if (answer == 1 && ProgmanConnect(&progman)) {
-        BOOL mayDeleteGroup = TitleOwnsGroup(progman, names);
-        LocateComponents(instance, &files);
-        RemoveInstallation(instance, progman, names, mayDeleteGroup, &files, &selfDelete);
-    }
-    RestoreReadOnly(files);
-    ProgmanDisconnect(&progman);
-    // Started last: the batch deletes this program's file once the process has gone.
-    if (selfDelete.ready)
-        StartSelfDelete(selfDelete.pif, selfDelete.batch);
+    if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_CONFIRM), NULL, ConfirmDlgProc, 0) == 1)
+        RemoveAfterYes(instance, names);
     return 0;
 }

@@ -44,3 +44,81 @@ bool MakeTempNames(const char *tempName, char *batch, size_t batchCapacity, char
     pif[0] = '\0';
     return false;
 }
+
+namespace {
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The length of the path's root in its normal form's terms: "X:" (3 characters read, "X:\"), or
+// "\\server\share" (read up to the share's end). 0 when the path is not absolute.
+size_t RootLength(const char *path) {
+    if (IsLetter(path[0]) && path[1] == ':' && IsSeparator(path[2]))
+        return 3;
+    if (!IsSeparator(path[0]) || !IsSeparator(path[1]))
+        return 0;
+    size_t at = 2, parts = 0;
+    while (parts < 2) {
+        const size_t start = at;
+        while (path[at] != '\0' && !IsSeparator(path[at]))
+            ++at;
+        if (at == start)
+            return 0; // "\\" with no server, or a server with no share
+        ++parts;
+        if (parts < 2) {
+            if (path[at] == '\0')
+                return 0;
+            ++at;
+        }
+    }
+    return at;
+}
+} // namespace
+
+bool NormalisePath(const char *path, char *dst, size_t capacity) {
+    if (capacity == 0)
+        return false;
+    dst[0] = '\0';
+    const size_t root = RootLength(path);
+    if (root == 0)
+        return false;
+    // The root as it is, its separators made backslashes, without the drive's backslash.
+    const size_t kept = root == 3 ? 2 : root;
+    if (kept + 1 > capacity)
+        return false;
+    for (size_t i = 0; i < kept; ++i)
+        dst[i] = IsSeparator(path[i]) ? '\\' : path[i];
+    size_t length = kept;
+    dst[length] = '\0';
+    for (size_t at = root; path[at] != '\0';) {
+        while (IsSeparator(path[at]))
+            ++at;
+        const size_t start = at;
+        while (path[at] != '\0' && !IsSeparator(path[at]))
+            ++at;
+        const size_t level = at - start;
+        if (level == 0 || (level == 1 && path[start] == '.'))
+            continue;
+        if (level == 2 && path[start] == '.' && path[start + 1] == '.') {
+            while (length > kept && dst[length - 1] != '\\')
+                --length;
+            if (length > kept)
+                --length; // the backslash before the level taken away
+            dst[length] = '\0';
+            continue;
+        }
+        if (length + 1 + level + 1 > capacity) {
+            dst[0] = '\0';
+            return false;
+        }
+        dst[length++] = '\\';
+        for (size_t i = 0; i < level; ++i)
+            dst[length++] = path[start + i];
+        dst[length] = '\0';
+    }
+    return true;
+}

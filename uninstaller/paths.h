@@ -10,3 +10,9 @@ bool JoinPath(const char *folder, const char *name, char *dst, size_t capacity);
 // False, both empty, when either does not fit its buffer whole.
 bool MakeTempNames(const char *tempName, char *batch, size_t batchCapacity, char *pif,
                    size_t pifCapacity);
+
+// An absolute path ("X:\..." or "\\server\share\...") in one form: "/" read as "\", empty and
+// "." levels dropped, ".." taking the level before it away (never the drive or share), no
+// trailing backslash ("X:" for a drive's root). False (dst empty) for a relative path, a bare
+// name, a drive-relative "X:name", or one that does not fit.
+bool NormalisePath(const char *path, char *dst, size_t capacity);

@@ -1,8 +1,10 @@
-// The removal itself: the title's Program Manager entries, files, uninstall key and INI record.
+// The removal's Win32 side: the facts it is planned from, the components it locks, and the
+// executor that carries a removal plan out.
 #pragma once
 #include <windows.h>
 
 #include "progman_client.h"
+#include "removal_plan.h"
 #include "self_delete.h"
 
 // The four names the removal looks for, loaded from the language block.
@@ -22,10 +24,8 @@ struct Component {
     BOOL wasReadOnly; // its read-only attribute was cleared
 };
 
-// The uninstaller's own file and folder, and the components found beside it.
+// The title's files found beside the uninstaller.
 struct InstalledFiles {
-    char ownPath[MAX_PATH];
-    char ownFolder[MAX_PATH];
     Component components[kComponentCount];
 };
 
@@ -36,17 +36,18 @@ struct SelfDeleteFiles {
     BOOL ready;
 };
 
-// TRUE when the title's items are all the group holds, so the group may go with them.
-BOOL TitleOwnsGroup(const ProgmanConversation &progman, const RemovalNames &names);
+// Reads the facts: the own path, the record, the entry, and (when a conversation is open) what
+// Program Manager holds of the title's.
+void GatherRemovalFacts(HINSTANCE instance, const RemovalNames &names,
+                        const ProgmanConversation *progman, RemovalFacts *facts);
 
-// Finds the uninstaller's own path and opens (locks) the components beside it.
-BOOL LocateComponents(HINSTANCE instance, InstalledFiles *files);
-// Program Manager entries, components, the data file and its record, the uninstall key, then the
-// self-deletion files. When the title's data file cannot be deleted, its record, the key and the
-// uninstaller stay (selfDelete not ready).
-void RemoveInstallation(HINSTANCE instance, const ProgmanConversation &progman,
-                        const RemovalNames &names, BOOL mayDeleteGroup, InstalledFiles *files,
-                        SelfDeleteFiles *selfDelete);
+// Opens (locks) the components in the plan's own folder and makes the uninstaller writable.
+void LocateComponents(const RemovalPlan &plan, InstalledFiles *files);
+
+// Carries the plan's steps out in order, up to the first step that fails and stops the rest.
+void CarryOutRemoval(HINSTANCE instance, const RemovalPlan &plan,
+                     const ProgmanConversation &progman, const RemovalNames &names,
+                     InstalledFiles *files, SelfDeleteFiles *selfDelete);
+
 // Every component that survived and was read-only gets the attribute back.
 void RestoreReadOnly(const InstalledFiles &files);
-BOOL DeleteUninstallKey(const char *name);

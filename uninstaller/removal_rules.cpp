@@ -1,7 +1,9 @@
-// The uninstaller's decisions on what it may remove: the group, the data file, the start-up switch.
+// The uninstaller's decisions on what it may remove: the group, what belongs to its own
+// installation, the start-up switch.
 #include "removal_rules.h"
 
 #include "../common/text.h"
+#include "paths.h"
 
 bool MayDeleteGroup(long itemCount, int found) {
     return itemCount == found;
@@ -11,12 +13,34 @@ bool GroupEmptyOnRecheck(const ItemCount &recheck) {
     return recheck.read && recheck.count == 0;
 }
 
-bool NamesTitleDataFile(const char *path, const char *dataFileName) {
-    const char *name = path;
-    for (const char *c = path; *c != '\0'; ++c)
-        if (*c == '\\' || *c == '/' || *c == ':')
-            name = c + 1;
-    return dataFileName[0] != '\0' && EqualIgnoringCase(name, dataFileName);
+namespace {
+const size_t kPathCapacity = 260;
+
+// The folder of a normalised path: up to its last backslash ("X:" for a file in a drive's root).
+bool NormalisedFolder(const char *path, char *folder, size_t capacity) {
+    if (!NormalisePath(path, folder, capacity))
+        return false;
+    CutAtLastChar(folder, '\\');
+    return true;
+}
+} // namespace
+
+bool RecordBelongsHere(const char *recordValue, const char *ownPath) {
+    char recorded[kPathCapacity], own[kPathCapacity];
+    return NormalisedFolder(recordValue, recorded, sizeof recorded) &&
+           NormalisedFolder(ownPath, own, sizeof own) && EqualIgnoringCase(recorded, own);
+}
+
+bool EntryNamesUninstaller(const char *command, const char *ownPath) {
+    char unquoted[kPathCapacity];
+    const size_t length = TextLength(command);
+    const bool quoted = length >= 2 && command[0] == '"' && command[length - 1] == '"';
+    if (length - (quoted ? 2 : 0) + 1 > sizeof unquoted)
+        return false;
+    CopyText(unquoted, quoted ? length - 1 : sizeof unquoted, quoted ? command + 1 : command);
+    char named[kPathCapacity], own[kPathCapacity];
+    return NormalisePath(unquoted, named, sizeof named) &&
+           NormalisePath(ownPath, own, sizeof own) && EqualIgnoringCase(named, own);
 }
 
 bool HasRegistrySwitch(const char *commandTail) {

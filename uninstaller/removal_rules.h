@@ -1,4 +1,5 @@
-// The uninstaller's decisions on what it may remove: the group, the data file, the start-up switch.
+// The uninstaller's decisions on what it may remove: the group, what belongs to its own
+// installation, the start-up switch.
 #pragma once
 #include <cstddef>
 
@@ -11,9 +12,12 @@ bool MayDeleteGroup(long itemCount, int found);
 // have been missing, or the user may have added an item since.
 bool GroupEmptyOnRecheck(const ItemCount &recheck);
 
-// True when the file named by the install record is the title's data file (its name equals
-// dataFileName, ignoring case); another file named there is not ours to delete.
-bool NamesTitleDataFile(const char *path, const char *dataFileName);
+// True when the install record's data file lies in the uninstaller's own folder (both paths
+// normalised, letter case ignored): the record is this installation's, not another's.
+bool RecordBelongsHere(const char *recordValue, const char *ownPath);
+
+// True when the uninstall entry's command (in quotes or not) names this uninstaller.
+bool EntryNamesUninstaller(const char *command, const char *ownPath);
 
 // True when the command-line tail holds "/registry" anywhere (case-sensitive).
 bool HasRegistrySwitch(const char *commandTail);

@@ -1,4 +1,5 @@
-// The removal itself: the title's Program Manager entries, files, uninstall key and INI record.
+// The removal's Win32 side: the facts it is planned from, the components it locks, and the
+// executor that carries a removal plan out.
 #include "removal.h"
 
 #include "../common/file_ops.h"
@@ -6,9 +7,8 @@
 #include "../common/process.h"
 #include "../common/string_source.h"
 #include "../common/text.h"
-#include "../common/uninstall_key.h"
+#include "../common/uninstall_entry.h"
 #include "paths.h"
-#include "removal_rules.h"
 #include "resources/uninstaller_ids.h"
 
 namespace {
@@ -33,7 +33,7 @@ void CloseAndDelete(const char *path, HANDLE handle) {
 }
 
 void RemoveProgmanEntries(const ProgmanConversation &progman, const RemovalNames &names,
-                          BOOL mayDeleteGroup) {
+                          bool mayDeleteGroup) {
     ProgmanDeleteItem(progman, names.group, names.title);
     ProgmanDeleteItem(progman, names.group, names.helpItem);
     BOOL lastDeleted = ProgmanDeleteItem(progman, names.group, names.uninstallItem);
@@ -42,14 +42,15 @@ void RemoveProgmanEntries(const ProgmanConversation &progman, const RemovalNames
         ProgmanDeleteGroup(progman, names.group);
 }
 
-// The data file goes only when the record names the title's own data file. FALSE when that file
-// is still there afterwards (held open by another program, say): its record must then stay, or
-// nothing could ever find and remove the file again.
+void RemoveComponentFiles(InstalledFiles *files) {
+    for (Component &component : files->components) {
+        CloseAndDelete(component.path, component.handle);
+        component.handle = INVALID_HANDLE_VALUE;
+    }
+}
+
+// False when the data file is still there afterwards (held open by another program, say).
 bool RemoveDataFile(const char *path) {
-    char dataFileName[32];
-    LoadFixedString(IDS_DATA_FILE, dataFileName, sizeof dataFileName);
-    if (!NamesTitleDataFile(path, dataFileName))
-        return true;
     BOOL wasReadOnly = ClearReadOnly(path);
     CloseAndDelete(path, OpenExclusive(path));
     if (!FileExists(path))
@@ -59,7 +60,7 @@ bool RemoveDataFile(const char *path) {
     return false;
 }
 
-void PrepareSelfDelete(HINSTANCE instance, const InstalledFiles &files,
+void PrepareSelfDelete(HINSTANCE instance, const RemovalPlan &plan, const InstalledFiles &files,
                        SelfDeleteFiles *selfDelete) {
     selfDelete->ready = FALSE;
     HANDLE batch = CreateTempBatch(selfDelete->batch, selfDelete->pif);
@@ -71,13 +72,26 @@ void PrepareSelfDelete(HINSTANCE instance, const InstalledFiles &files,
         DeleteByName(selfDelete->batch);
         return;
     }
-    if (WriteSelfDeleteBatch(batch, selfDelete->batch, selfDelete->pif, files.ownFolder,
-                             files.ownPath)) {
+    if (WriteSelfDeleteBatch(batch, selfDelete->batch, selfDelete->pif, plan.ownFolder,
+                             plan.ownPath)) {
         selfDelete->ready = TRUE;
         return;
     }
     DeleteByName(selfDelete->batch);
     DeleteByName(selfDelete->pif);
+}
+
+void GatherProgmanFacts(const ProgmanConversation &progman, const RemovalNames &names,
+                        ProgmanFacts *facts) {
+    facts->answered = true;
+    facts->groupExists = ProgmanGroupExists(progman, names.group) != FALSE;
+    if (!facts->groupExists)
+        return;
+    facts->found = 0;
+    facts->found +=
+        ProgmanFindItem(progman, names.group, names.helpItem, &facts->itemCount) ? 1 : 0;
+    facts->found += ProgmanFindItem(progman, names.group, names.title, NULL) ? 1 : 0;
+    facts->found += ProgmanFindItem(progman, names.group, names.uninstallItem, NULL) ? 1 : 0;
 }
 
 } // namespace
@@ -89,62 +103,68 @@ void LoadRemovalNames(RemovalNames *names) {
     LoadLangString(IDS_LANG_UNINSTALL_ITEM, names->uninstallItem, sizeof names->uninstallItem);
 }
 
-BOOL TitleOwnsGroup(const ProgmanConversation &progman, const RemovalNames &names) {
-    if (!ProgmanGroupExists(progman, names.group))
-        return MayDeleteGroup(0, 0);
-    long itemCount = 0;
-    int found = 0;
-    found += ProgmanFindItem(progman, names.group, names.helpItem, &itemCount) ? 1 : 0;
-    found += ProgmanFindItem(progman, names.group, names.title, NULL) ? 1 : 0;
-    found += ProgmanFindItem(progman, names.group, names.uninstallItem, NULL) ? 1 : 0;
-    return MayDeleteGroup(itemCount, found);
+void GatherRemovalFacts(HINSTANCE instance, const RemovalNames &names,
+                        const ProgmanConversation *progman, RemovalFacts *facts) {
+    ModulePath(instance, facts->ownPath, sizeof facts->ownPath);
+    LoadFixedString(IDS_DATA_FILE, facts->dataFileName, sizeof facts->dataFileName);
+    LocateInstallRecord(IDS_INI_FILE, IDS_LANG_TITLE, &facts->recordPlace);
+    facts->record =
+        ReadInstallRecord(facts->recordPlace, facts->recordValue, sizeof facts->recordValue);
+    CopyText(facts->entryKey, sizeof facts->entryKey, names.title);
+    UninstallEntry entry;
+    facts->entry = ReadUninstallEntry(names.title, &entry);
+    CopyText(facts->entryCommand, sizeof facts->entryCommand, entry.command);
+    if (progman != NULL)
+        GatherProgmanFacts(*progman, names, &facts->progman);
 }
 
-BOOL LocateComponents(HINSTANCE instance, InstalledFiles *files) {
-    for (Component &component : files->components)
-        component = Component{"", INVALID_HANDLE_VALUE, FALSE};
-    files->ownFolder[0] = '\0';
-    if (!ModulePath(instance, files->ownPath, sizeof files->ownPath))
-        return FALSE;
-    CopyText(files->ownFolder, sizeof files->ownFolder, files->ownPath);
-    CutAtLastChar(files->ownFolder, '\\');
+void LocateComponents(const RemovalPlan &plan, InstalledFiles *files) {
     for (int i = 0; i < kComponentCount; ++i) {
         Component &component = files->components[i];
+        component = Component{"", INVALID_HANDLE_VALUE, FALSE};
         char name[MAX_PATH];
         LoadFixedString(kComponentIds[i], name, sizeof name);
         // A path that does not fit whole names no component of ours: it stays unopened.
-        if (name[0] == '\0' ||
-            !JoinPath(files->ownFolder, name, component.path, sizeof component.path))
+        if (plan.ownFolder[0] == '\0' || name[0] == '\0' ||
+            !JoinPath(plan.ownFolder, name, component.path, sizeof component.path))
             continue;
         component.wasReadOnly = ClearReadOnly(component.path);
         component.handle = OpenExclusive(component.path);
     }
     // The batch must be able to delete the uninstaller's own file.
-    ClearReadOnly(files->ownPath);
-    return TRUE;
+    if (plan.ownPath[0] != '\0')
+        ClearReadOnly(plan.ownPath);
 }
 
-void RemoveInstallation(HINSTANCE instance, const ProgmanConversation &progman,
-                        const RemovalNames &names, BOOL mayDeleteGroup, InstalledFiles *files,
-                        SelfDeleteFiles *selfDelete) {
+void CarryOutRemoval(HINSTANCE instance, const RemovalPlan &plan,
+                     const ProgmanConversation &progman, const RemovalNames &names,
+                     InstalledFiles *files, SelfDeleteFiles *selfDelete) {
     selfDelete->ready = FALSE;
-    RemoveProgmanEntries(progman, names, mayDeleteGroup);
-    for (Component &component : files->components) {
-        CloseAndDelete(component.path, component.handle);
-        component.handle = INVALID_HANDLE_VALUE;
-    }
-    InstallRecordPlace place;
-    char dataFile[kRecordValueCapacity];
-    if (LocateInstallRecord(IDS_INI_FILE, IDS_LANG_TITLE, &place) &&
-        ReadInstallRecord(place, dataFile, sizeof dataFile) == RecordFound) {
-        // A data file that stayed keeps its record, the uninstall entry and the uninstaller
-        // itself, so that a later run can still finish the removal.
-        if (!RemoveDataFile(dataFile))
+    for (int i = 0; i < plan.count; ++i) {
+        bool done = true;
+        switch (plan.steps[i].kind) {
+        case RemovalStepKind::ProgmanItems:
+            RemoveProgmanEntries(progman, names, plan.mayDeleteGroup);
+            break;
+        case RemovalStepKind::Components:
+            RemoveComponentFiles(files);
+            break;
+        case RemovalStepKind::DataFile:
+            done = RemoveDataFile(plan.dataFile);
+            break;
+        case RemovalStepKind::Record:
+            done = RemoveInstallRecord(plan.recordPlace);
+            break;
+        case RemovalStepKind::Entry:
+            done = DeleteUninstallEntry(plan.entryKey);
+            break;
+        case RemovalStepKind::SelfDelete:
+            PrepareSelfDelete(instance, plan, *files, selfDelete);
+            break;
+        }
+        if (!done && plan.steps[i].stopsOnFailure)
             return;
-        RemoveInstallRecord(place);
     }
-    DeleteUninstallKey(names.title);
-    PrepareSelfDelete(instance, *files, selfDelete);
 }
 
 void RestoreReadOnly(const InstalledFiles &files) {
@@ -155,11 +175,4 @@ void RestoreReadOnly(const InstalledFiles &files) {
         if (component.wasReadOnly && FileExists(component.path))
             SetReadOnly(component.path);
     }
-}
-
-BOOL DeleteUninstallKey(const char *name) {
-    char key[MAX_PATH];
-    if (!BuildUninstallKeyPath(name, key, sizeof key))
-        return FALSE;
-    return RegDeleteKeyA(HKEY_LOCAL_MACHINE, key) == ERROR_SUCCESS;
 }

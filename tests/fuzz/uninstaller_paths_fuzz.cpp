@@ -1,18 +1,15 @@
 // The uninstaller's paths from any own path, component name, temporary name, INI record and
-// buffer sizes: whole paths or refusals, never cut ones; only the title's data file is deletable.
+// buffer sizes: whole paths or refusals, never cut ones; the normal form ownership is decided on.
 #include "fuzz_input.h"
 #include "common/text.h"
 #include "uninstaller/paths.h"
 #include "uninstaller/removal_rules.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace {
-
-char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-}
 
 void CheckOwnFolder(const std::string &ownPath) {
     std::unique_ptr<char[]> folder = ExactText(ownPath);
@@ -57,22 +54,37 @@ void CheckTempNames(const std::string &temp, size_t batchCapacity, size_t pifCap
         __builtin_trap();
 }
 
-// Only a record whose last component is the data file's name (any letter case) is deleted.
-void CheckDataFileRule(const std::string &record) {
-    static const std::string kDataFile = "BRINDMOR.QKT";
-    std::unique_ptr<char[]> recordText = ExactText(record);
-    std::unique_ptr<char[]> nameText = ExactText(kDataFile);
-    bool ours = NamesTitleDataFile(recordText.get(), nameText.get());
-    size_t start = record.find_last_of("\\/:");
-    std::string last = start == std::string::npos ? record : record.substr(start + 1);
-    bool same = last.size() == kDataFile.size();
-    for (size_t i = 0; same && i < last.size(); ++i)
-        same = Upper(last[i]) == kDataFile[i];
-    if (ours != same)
+// A normal form is refused whole, or absolute, made of backslashes, without empty, "." or ".."
+// levels or a trailing backslash, and its own normal form; a record and an uninstaller at that
+// same path belong together.
+void CheckNormalForm(const std::string &path) {
+    std::unique_ptr<char[]> pathText = ExactText(path);
+    char normal[260];
+    std::memset(normal, '#', sizeof normal);
+    const bool normalised = NormalisePath(pathText.get(), normal, sizeof normal);
+    if (!Terminated(normal, sizeof normal) || (!normalised && normal[0] != '\0'))
         __builtin_trap();
-    std::unique_ptr<char[]> empty = ExactText("");
-    if (NamesTitleDataFile(recordText.get(), empty.get()))
-        __builtin_trap(); // an unconfigured name matches nothing, not even an empty record
+    if (!normalised)
+        return;
+    const std::string form = normal;
+    const bool unc = form.compare(0, 2, "\\\\") == 0;
+    if (!unc && (form.size() < 2 || form[1] != ':'))
+        __builtin_trap();
+    // The levels behind the drive ("X:") or the share ("\\server\share"), each after a backslash.
+    const size_t share = unc ? form.find('\\', 2) : std::string::npos;
+    const size_t rootEnd = !unc ? 2 : form.find('\\', share + 1);
+    const std::string levels = rootEnd == std::string::npos ? "" : form.substr(rootEnd) + "\\";
+    if ((unc && (share == std::string::npos || share == 2 || share + 1 == form.size())) ||
+        form.find('/') != std::string::npos || form.back() == '\\' ||
+        levels.find("\\\\") != std::string::npos || levels.find("\\.\\") != std::string::npos ||
+        levels.find("\\..\\") != std::string::npos)
+        __builtin_trap();
+    char again[260];
+    if (form.find('\\', unc ? 2 : 0) != std::string::npos &&
+        (!NormalisePath(normal, again, sizeof again) || form != again))
+        __builtin_trap();
+    if (!RecordBelongsHere(pathText.get(), pathText.get()))
+        __builtin_trap();
 }
 
 } // namespace
@@ -92,6 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     CutAtLastChar(folder.get(), '\\');
     CheckJoin(folder.get(), component, joinCapacity);
     CheckTempNames(temp, batchCapacity, pifCapacity);
-    CheckDataFileRule(record);
+    CheckNormalForm(record);
     return 0;
 }

@@ -1,5 +1,5 @@
 // The uninstaller against bad input: a second run after everything went, a copy started from
-// another folder, and an installation record longer than it reads.
+// another folder, and install records longer than it reads or as long as the launcher writes.
 #include <gtest/gtest.h>
 
 #include "tests/support/bad_input.h"
@@ -64,7 +64,9 @@ TEST_F(BadInputUninstall, ASecondRunAfterEverythingWentRemovesNothingElse) {
     EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
 }
 
-TEST_F(BadInputUninstall, ACopyInAnotherFolderRemovesTheRecordAndOnlyItsOwnFiles) {
+// A copy started from another folder is another installation's uninstaller: the record, the
+// entry and the data file name the installation in C:\TWL\BRINDMOR, which stays as it was.
+TEST_F(BadInputUninstall, ACopyInAnotherFolderRemovesOnlyItsOwnFolder) {
     const std::string copy = std::string(kElsewhere) + "\\brindd95.exe";
     ASSERT_TRUE(CreateDirectoryA(kElsewhere, NULL));
     ASSERT_TRUE(CopyFileA(DistPath("BRINDDEL.EXE").c_str(), copy.c_str(), FALSE));
@@ -72,10 +74,11 @@ TEST_F(BadInputUninstall, ACopyInAnotherFolderRemovesTheRecordAndOnlyItsOwnFiles
     ASSERT_TRUE(WriteWholeFile(INSTALL_FOLDER "\\BRINDMOR.WRI", "help in the install folder"));
     RunWithYes(copy);
 
-    // What the record and the registry name goes wherever the uninstaller runs from.
-    EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
-    EXPECT_FALSE(FileExists(IniPath()));
-    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+    EXPECT_TRUE(FileExists(INSTALLED_DATA_FILE));
+    EXPECT_EQ(INSTALLED_DATA_FILE, bad_input::InstallRecord());
+    std::string command;
+    EXPECT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &command));
+    EXPECT_EQ(INSTALLED_UNINSTALLER, command);
     // Components only in its own folder; the batch removes that folder, not the install folder.
     EXPECT_FALSE(FileExists(std::string(kElsewhere) + "\\BRINDMOR.WRI"));
     EXPECT_TRUE(WaitUntilGone(copy, 15000));
@@ -100,18 +103,23 @@ TEST_F(BadInputUninstall, ARecordLongerThanItReadsNeverDeletesTheFileItsPrefixNa
 
 TEST_F(BadInputUninstall, TheLongestRecordTheLauncherWritesIsStillRemoved) {
     // The launcher's record buffer holds 259 characters; a 256-character record was once refused.
+    // The uninstaller beside such a data file removes it, its record, the entry and itself.
     for (size_t length : {256u, 259u}) {
         SCOPED_TRACE(length);
         ASSERT_TRUE(PrepareInstalledState());
         std::string data = bad_input::FileAtPathLength(length, "BRINDMOR.QKT");
         ASSERT_EQ(length, data.size());
+        const std::string uninstaller = data.substr(0, length - 12) + "brindd95.exe";
+        ASSERT_TRUE(CopyFileA(DistPath("BRINDDEL.EXE").c_str(), uninstaller.c_str(), FALSE));
         ASSERT_TRUE(
             WritePrivateProfileStringA("Brindlemoor", "Install", data.c_str(), IniPath().c_str()));
-        RunWithYes(INSTALLED_UNINSTALLER);
+        ASSERT_TRUE(SetRegistryString(UNINSTALL_KEY, "UninstallString", uninstaller));
+        RunWithYes(uninstaller);
         EXPECT_FALSE(FileExists(data));
         EXPECT_FALSE(FileExists(IniPath()));
         EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
-        EXPECT_TRUE(WaitUntilGone(INSTALLED_UNINSTALLER, 15000));
+        EXPECT_TRUE(WaitUntilGone(uninstaller, 15000));
         EXPECT_TRUE(WaitForNoBatch());
+        EXPECT_TRUE(FileExists(INSTALLED_UNINSTALLER)) << "another installation's uninstaller";
     }
 }

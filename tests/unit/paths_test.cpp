@@ -31,3 +31,37 @@ TEST(UninstallerPaths, TemporaryNames) {
     EXPECT_TRUE(MakeTempNames(fits.c_str(), batch, sizeof batch, pif, sizeof pif));
     EXPECT_EQ(143u, std::string(batch).size());
 }
+
+TEST(UninstallerPaths, NormalisedAbsolutePaths) {
+    const struct {
+        const char *path, *normal; // nullptr: refused
+    } rows[] = {
+        {"C:\\TWL\\BRINDMOR\\brindd95.exe", "C:\\TWL\\BRINDMOR\\brindd95.exe"},
+        {"C:/TWL//BRINDMOR/", "C:\\TWL\\BRINDMOR"},
+        {"d:\\\\BRINDMOR.QKT", "d:\\BRINDMOR.QKT"},
+        {"C:\\", "C:"},
+        {"C:\\A\\.\\B\\..\\C", "C:\\A\\C"},
+        {"C:\\..\\..\\A", "C:\\A"}, // never above the drive
+        {"\\\\host\\share\\A\\..\\B", "\\\\host\\share\\B"},
+        {"\\\\host\\share\\..", "\\\\host\\share"}, // never above the share
+        {"//host/share/x", "\\\\host\\share\\x"},
+        {"\\\\host", nullptr},
+        {"\\\\host\\", nullptr},
+        {"\\\\\\share", nullptr},
+        {"C:BRINDMOR.QKT", nullptr},
+        {"C:", nullptr},
+        {"brindmor.qkt", nullptr},
+        {"\\TWL\\BRINDMOR", nullptr},
+        {"", nullptr},
+    };
+    for (const auto &row : rows) {
+        char normal[64] = "stale";
+        EXPECT_EQ(row.normal != nullptr, NormalisePath(row.path, normal, sizeof normal))
+            << row.path;
+        EXPECT_STREQ(row.normal != nullptr ? row.normal : "", normal) << row.path;
+    }
+    char small[8];
+    EXPECT_FALSE(NormalisePath("C:\\LONGER\\NAME", small, sizeof small));
+    EXPECT_STREQ("", small) << "a cut path would name another file";
+    EXPECT_TRUE(NormalisePath("C:\\ABCD", small, sizeof small));
+}

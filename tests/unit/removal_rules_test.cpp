@@ -17,15 +17,50 @@ TEST(UninstallerStartup, RegistrySwitchIsACaseSensitiveSubstring) {
     EXPECT_FALSE(HasRegistrySwitch(nullptr));
 }
 
-TEST(DataFileRule, OnlyTheTitlesDataFileIsDeleted) {
-    EXPECT_TRUE(NamesTitleDataFile("C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", "BRINDMOR.QKT"));
-    EXPECT_TRUE(NamesTitleDataFile("d:\\\\brindmor.qkt", "BRINDMOR.QKT"));
-    EXPECT_TRUE(NamesTitleDataFile("d:BRINDMOR.QKT", "BRINDMOR.QKT"));
-    EXPECT_FALSE(NamesTitleDataFile("C:\\WINDOWS\\WIN.INI", "BRINDMOR.QKT"));
-    EXPECT_FALSE(NamesTitleDataFile("C:\\TWL\\BRINDMOR.QKT.BAK", "BRINDMOR.QKT"));
-    EXPECT_FALSE(NamesTitleDataFile("C:\\TWL\\XBRINDMOR.QKT", "BRINDMOR.QKT"));
-    EXPECT_FALSE(NamesTitleDataFile("C:\\BRINDMOR.QKT\\", "BRINDMOR.QKT"));
-    EXPECT_FALSE(NamesTitleDataFile("C:\\TWL\\BRINDMOR.QKT", "")) << "no name loaded";
+// What belongs to this installation: the record when its data file lies in the uninstaller's own
+// folder, the entry when its command names this uninstaller; both paths normalised.
+TEST(OwnInstallation, RecordAndEntryThatNameThisUninstaller) {
+    const char *own = "C:\\TWL\\BRINDMOR\\brindd95.exe";
+    const struct {
+        const char *record;
+        bool ours;
+    } records[] = {
+        {"C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", true},
+        {"c:\\twl\\brindmor\\brindmor.qkt", true},
+        {"C:/TWL/BRINDMOR/BRINDMOR.QKT", true},
+        {"C:\\TWL\\.\\OLD\\..\\BRINDMOR\\\\BRINDMOR.QKT", true},
+        {"C:\\TWL\\BRINDMOR\\precious.txt", true}, // the folder decides; the file is never taken
+        {"D:\\GAMES\\BRIND\\BRINDMOR.QKT", false}, // another installation
+        {"C:\\WINDOWS\\SYSTEM32\\BRINDMOR.QKT", false},
+        {"\\\\host\\share\\BRINDMOR\\BRINDMOR.QKT", false},
+        {"brindmor.qkt", false},
+        {"C:BRINDMOR.QKT", false},
+        {"C:\\TWL\\BRINDMOR.QKT", false},
+        {"C:\\TWL\\BRINDMOR\\SUB\\BRINDMOR.QKT", false},
+        {"", false},
+    };
+    for (const auto &row : records)
+        EXPECT_EQ(row.ours, RecordBelongsHere(row.record, own)) << row.record;
+    // An installation at a drive's root: the record has two backslashes in a row.
+    EXPECT_TRUE(RecordBelongsHere("d:\\\\BRINDMOR.QKT", "d:\\brindd95.exe"));
+    EXPECT_FALSE(RecordBelongsHere("d:\\X\\BRINDMOR.QKT", "d:\\brindd95.exe"));
+
+    const struct {
+        const char *command;
+        bool ours;
+    } commands[] = {
+        {"C:\\TWL\\BRINDMOR\\brindd95.exe", true},
+        {"\"C:\\TWL\\BRINDMOR\\brindd95.exe\"", true},
+        {"c:\\twl\\brindmor\\BRINDD95.EXE", true},
+        {"\"C:\\TWL\\BRINDMOR\\brindd95.exe", false}, // an open quote names no path of ours
+        {"D:\\GAMES\\BRIND\\brindd95.exe", false},
+        {"C:\\TWL\\BRINDMOR\\brindd95.exe /registry", false},
+        {"brindd95.exe", false},
+        {"", false},
+    };
+    for (const auto &row : commands)
+        EXPECT_EQ(row.ours, EntryNamesUninstaller(row.command, own)) << row.command;
+    EXPECT_FALSE(EntryNamesUninstaller("C:\\X\\brindd95.exe", "")) << "no own path: nothing ours";
 }
 
 TEST(GroupRule, GroupGoesOnlyWhenTheTitleOwnsIt) {

@@ -1,4 +1,5 @@
-// The uninstaller where no Program Manager answers: nothing is removed and nothing is started.
+// The uninstaller where no Program Manager answers: nothing is removed and nothing is started,
+// and the user is told so.
 //
 // Wine's shell answers "PROGMAN" on every desktop of the interactive window station. A window
 // station of our own is not interactive: Wine starts no shell for it, so an initiate there reaches
@@ -12,25 +13,28 @@ namespace {
 
 struct Search {
     DWORD processId;
+    int control, absent; // the question has Yes (1002); a message box its text (0xFFFF), no Yes
     HWND found;
 };
 
-BOOL CALLBACK MatchConfirmation(HWND window, LPARAM lParam) {
+BOOL CALLBACK MatchDialog(HWND window, LPARAM lParam) {
     Search &search = *reinterpret_cast<Search *>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     char name[64] = "";
     GetClassNameA(window, name, sizeof name);
-    if (owner != search.processId || lstrcmpA(name, "#32770") != 0)
+    if (owner != search.processId || lstrcmpA(name, "#32770") != 0 ||
+        GetDlgItem(window, search.control) == NULL ||
+        (search.absent != 0 && GetDlgItem(window, search.absent) != NULL))
         return TRUE;
     search.found = window;
     return FALSE;
 }
 
-HWND WaitForDialogOnDesktop(HDESK desktop, DWORD processId) {
+HWND WaitForDialogOnDesktop(HDESK desktop, DWORD processId, int control, int absent = 0) {
     for (int i = 0; i < 200; ++i) {
-        Search search = {processId, NULL};
-        EnumDesktopWindows(desktop, MatchConfirmation, reinterpret_cast<LPARAM>(&search));
+        Search search = {processId, control, absent, NULL};
+        EnumDesktopWindows(desktop, MatchDialog, reinterpret_cast<LPARAM>(&search));
         if (search.found != NULL)
             return search.found;
         Sleep(50);
@@ -40,7 +44,7 @@ HWND WaitForDialogOnDesktop(HDESK desktop, DWORD processId) {
 
 } // namespace
 
-TEST(NoProgman, NothingRemovedAndNothingStarted) {
+TEST(NoProgman, NothingRemovedNothingStartedAndTheUserIsTold) {
     ResetTitleState();
     DeleteTemporaryBatchFiles();
     ASSERT_TRUE(PrepareInstalledState());
@@ -62,10 +66,18 @@ TEST(NoProgman, NothingRemovedAndNothingStarted) {
     ASSERT_TRUE(
         CreateProcessA(NULL, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process));
     CloseHandle(process.hThread);
-    HWND dialog = WaitForDialogOnDesktop(desktop, process.dwProcessId);
+    HWND dialog = WaitForDialogOnDesktop(desktop, process.dwProcessId, 1002);
     EXPECT_NE(nullptr, dialog);
     if (dialog != NULL)
         PostMessageA(GetDlgItem(dialog, 1002), BM_CLICK, 0, 0);
+    HWND box = WaitForDialogOnDesktop(desktop, process.dwProcessId, 0xFFFF, 1002);
+    EXPECT_NE(nullptr, box) << "Yes removed nothing without a word";
+    char text[256] = "", caption[64] = "";
+    if (box != NULL) {
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        GetWindowTextA(box, caption, sizeof caption);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
     DWORD exitCode = 99;
     bool ended = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
     if (ended)
@@ -77,6 +89,10 @@ TEST(NoProgman, NothingRemovedAndNothingStarted) {
     CloseWindowStation(station);
     ASSERT_TRUE(ended);
     EXPECT_EQ(0u, exitCode);
+    EXPECT_STREQ("Brindlemoor could not be removed because Program Manager did not respond. "
+                 "Nothing has been changed.",
+                 text);
+    EXPECT_STREQ("Brindlemoor", caption);
 
     Sleep(3000); // long enough for a batch, had one been started
     EXPECT_TRUE(FileExists(INSTALLED_DATA_FILE));

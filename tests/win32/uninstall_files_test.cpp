@@ -1,7 +1,14 @@
-// What the uninstaller does with the installed files, the INI record and the attributes. Wine's
-// shell answers "PROGMAN" here (no group of the title's): the removal runs as on a plain machine.
+// What the uninstaller does with the installed files, the INI record, the entry and the
+// attributes, and with two installations side by side. Wine's shell answers "PROGMAN" here (no
+// group of the title's): the removal runs as on a plain machine.
 #include <gtest/gtest.h>
 
+#include "common/string_source.h"
+#include "common/text.h"
+#include "launcher/core/install_state.h"
+#include "launcher/resources/resource_ids.h"
+#include "launcher/setup/install.h"
+#include "launcher/setup/install_facts.h"
 #include "tests/support/machine_state.h"
 #include "tests/support/uninstall_state.h"
 
@@ -35,12 +42,49 @@ class UninstallFiles : public ::testing::Test {
         SetFileAttributesA(INSTALL_FOLDER "\\BRINDMOR.WRI", FILE_ATTRIBUTE_NORMAL);
         ResetTitleState();
     }
-    void RemoveWithYes() {
+    static void RemoveWithYes(const std::string &uninstaller = INSTALLED_UNINSTALLER) {
         DWORD exitCode = 99;
-        ASSERT_TRUE(RunUninstaller(INSTALLED_UNINSTALLER, 1002, &exitCode));
+        ASSERT_TRUE(RunUninstaller(uninstaller, 1002, &exitCode)) << uninstaller;
         EXPECT_EQ(0u, exitCode);
     }
+    // Waits until the uninstaller's batch has run: the uninstaller and its temporary files gone.
+    static void WaitForSelfDeletion(const std::string &uninstaller) {
+        EXPECT_TRUE(WaitUntilGone(uninstaller, 15000)) << uninstaller;
+        DWORD start = GetTickCount();
+        while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
+            Sleep(200);
+    }
 };
+
+// Setup's own install into a folder, from the disc in E:, with the launcher's strings.
+bool InstallInto(const char *folder) {
+    HMODULE launcher =
+        LoadLibraryExA(DistPath("RBRINDMOR.EXE").c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    SetStringSource(launcher, LANG_BASE_ENGLISH);
+    InstallFacts facts = {};
+    facts.titleFound = true;
+    (DiscFolder() + "\\data\\install.qkt").copy(facts.dataSource, sizeof facts.dataSource - 1);
+    (DiscFolder() + "\\brindd95.exe")
+        .copy(facts.uninstallerSource, sizeof facts.uninstallerSource - 1);
+    GatherInstallFacts(&facts);
+    InstallChoice choice = {};
+    CopyText(choice.folder, sizeof choice.folder, folder);
+    const bool installed =
+        CarryOutInstall(PlanInstall(choice, facts), ProgressSink{[](void *, unsigned) {}, nullptr})
+            .installed;
+    FreeLibrary(launcher);
+    return installed;
+}
+
+// What the launcher says of the installation now recorded.
+InstallState LauncherState() {
+    HMODULE launcher =
+        LoadLibraryExA(DistPath("RBRINDMOR.EXE").c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    SetStringSource(launcher, LANG_BASE_ENGLISH);
+    const InstallState state = GetInstallState();
+    FreeLibrary(launcher);
+    return state;
+}
 
 } // namespace
 
@@ -75,17 +119,6 @@ TEST_F(UninstallFiles, OtherIniSectionKeepsTheFile) {
     EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
 }
 
-TEST_F(UninstallFiles, OnlyTheTitlesDataFileIsDeleted) {
-    // A record naming some other file: the file stays, the record goes.
-    const char *precious = "C:\\TWL\\precious.txt";
-    ASSERT_TRUE(WriteWholeFile(precious, "mine"));
-    ASSERT_TRUE(WritePrivateProfileStringA("Brindlemoor", "Install", precious, IniPath().c_str()));
-    RemoveWithYes();
-    EXPECT_TRUE(FileExists(precious));
-    EXPECT_FALSE(FileExists(IniPath())) << "the section was the file's only one";
-    EXPECT_TRUE(FileExists(INSTALLED_DATA_FILE)) << "not named by the record";
-}
-
 TEST_F(UninstallFiles, ReadOnlyUninstallerIsStillDeletedByTheBatch) {
     SetFileAttributesA(INSTALLED_UNINSTALLER, FILE_ATTRIBUTE_READONLY);
     RemoveWithYes();
@@ -116,4 +149,58 @@ TEST_F(UninstallFiles, HeldDataFileKeepsItsRecordTheKeyAndTheUninstaller) {
     EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
     EXPECT_TRUE(WaitUntilGone(INSTALLED_UNINSTALLER, 15000));
     EXPECT_TRUE(WaitUntilGone("C:\\TWL", 15000));
+}
+
+// The entry's key cannot be deleted (someone added a key under it): the uninstaller keeps itself,
+// so that the entry left in Windows' list never names a missing program.
+TEST_F(UninstallFiles, AnEntryThatCannotBeDeletedKeepsTheUninstaller) {
+    ASSERT_TRUE(SetRegistryString(UNINSTALL_KEY "\\Added", "By", "another program"));
+    RemoveWithYes();
+    EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
+    EXPECT_FALSE(FileExists(IniPath()));
+    std::string command;
+    EXPECT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &command));
+    EXPECT_EQ(INSTALLED_UNINSTALLER, command);
+    EXPECT_TRUE(TemporaryBatchFiles().empty()) << "no self-deletion was prepared";
+    Settle(2000);
+    EXPECT_TRUE(FileExists(INSTALLED_UNINSTALLER));
+}
+
+// Setup into one folder, then into another: removed in either order, each uninstaller takes only
+// its own installation, and the other stays as it was, still installed while it is recorded.
+TEST_F(UninstallFiles, TwoInstallationsSideBySideRemovedInEitherOrder) {
+    const std::string first = INSTALL_FOLDER, second = "C:\\TWL\\SECOND";
+    for (bool olderFirst : {true, false}) {
+        SCOPED_TRACE(olderFirst ? "the older one first" : "the newer one first");
+        ResetTitleState();
+        ASSERT_TRUE(InstallInto(first.c_str()));
+        ASSERT_TRUE(InstallInto(second.c_str()));
+        const std::string older = ReadWholeFile(first + "\\BRINDMOR.QKT");
+        const std::string newer = ReadWholeFile(second + "\\BRINDMOR.QKT");
+        ASSERT_FALSE(older.empty());
+
+        const std::string &gone = olderFirst ? first : second, &kept = olderFirst ? second : first;
+        RemoveWithYes(gone + "\\brindd95.exe");
+        WaitForSelfDeletion(gone + "\\brindd95.exe");
+        EXPECT_FALSE(FolderExists(gone));
+        EXPECT_TRUE(ReadWholeFile(kept + "\\BRINDMOR.QKT") == (olderFirst ? newer : older));
+        EXPECT_TRUE(FileExists(kept + "\\brindd95.exe"));
+        std::string command;
+        if (olderFirst) { // the newer one is recorded and listed, and stays so
+            EXPECT_EQ(second + "\\BRINDMOR.QKT", IniValue("Brindlemoor", "Install"));
+            EXPECT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &command));
+            EXPECT_EQ(second + "\\brindd95.exe", command);
+            EXPECT_EQ(SetupComplete, LauncherState());
+        } else { // the newer one took its record and entry with it
+            EXPECT_FALSE(FileExists(IniPath()));
+            EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+        }
+
+        RemoveWithYes(kept + "\\brindd95.exe");
+        WaitForSelfDeletion(kept + "\\brindd95.exe");
+        EXPECT_FALSE(FolderExists(kept));
+        EXPECT_FALSE(FolderExists("C:\\TWL"));
+        EXPECT_FALSE(FileExists(IniPath()));
+        EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+    }
 }

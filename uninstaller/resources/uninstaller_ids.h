@@ -32,5 +32,6 @@
 #define IDS_LANG_GROUP 7
 #define IDS_LANG_HELP_ITEM 8
 #define IDS_LANG_UNINSTALL_ITEM 9
+#define IDS_LANG_NO_PROGMAN 10 /* nothing removed: no Program Manager answered */
 
 #endif
