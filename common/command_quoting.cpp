@@ -3,7 +3,8 @@
 
 #include "text.h"
 
-bool HasBlank(const char *text, size_t length) {
+// True when the first `length` characters of the text hold a blank.
+static bool HasBlank(const char *text, size_t length) {
     for (size_t i = 0; i < length && text[i] != '\0'; ++i)
         if (text[i] == ' ')
             return true;

@@ -2,9 +2,6 @@
 #pragma once
 #include <cstddef>
 
-// True when the first `length` characters of the text hold a blank.
-bool HasBlank(const char *text, size_t length);
-
 // The first `length` characters of the text into dst, in double quotes when they hold a blank
 // (as they are otherwise). False, dst empty, when the result and its NUL do not fit `capacity`:
 // a cut path would name another file.

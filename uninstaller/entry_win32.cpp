@@ -14,9 +14,11 @@
 static_assert(IDS_LANG_TITLE == kTitleOffset, "the message boxes take the title from its offset");
 
 namespace {
-// Blocks 100 to 700, named at their first string and compared exactly.
-const LanguageBlocks kUninstallerBlocks = {100, 100, 7, IDS_LANG_NAME, IDS_BUILT_LANGUAGE,
-                                           700, 100};
+// Blocks 100 to 700, named at their first string and compared exactly; the first by default.
+const unsigned kLastBlock = LANG_BLOCK_FIRST + (LANG_BLOCK_COUNT - 1) * LANG_BLOCK_STEP;
+const LanguageBlocks kUninstallerBlocks = {LANG_BLOCK_FIRST, LANG_BLOCK_STEP,    LANG_BLOCK_COUNT,
+                                           IDS_LANG_NAME,    IDS_BUILT_LANGUAGE, kLastBlock,
+                                           LANG_BLOCK_FIRST};
 
 // "/registry": only this installation's uninstall entry goes; nothing is asked or shown.
 void RemoveEntryOnly(HINSTANCE instance, const RemovalNames &names) {

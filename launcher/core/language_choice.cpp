@@ -47,7 +47,8 @@ unsigned BaseForLanguageId(unsigned languageId) {
     return 0;
 }
 
-unsigned LanguageBaseByLocale(const StringTable &strings, const char *sLanguage) {
+// Base from the Windows language setting; 0 when the build lacks that block.
+static unsigned LanguageBaseByLocale(const StringTable &strings, const char *sLanguage) {
     char setting[6];
     CopyText(setting, sizeof setting, sLanguage); // the profile read keeps 5 characters
     unsigned base = BaseForLanguageId(LanguageIdFromSetting(setting));

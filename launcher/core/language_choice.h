@@ -8,9 +8,6 @@ unsigned LanguageIdFromSetting(const char *sLanguage);
 // The block base for a language identifier (0 when the launcher has no base for it).
 unsigned BaseForLanguageId(unsigned languageId);
 
-// Base from the Windows language setting; 0 when the build lacks that block.
-unsigned LanguageBaseByLocale(const StringTable &strings, const char *sLanguage);
-
 // Base whose block name equals fixed string 1; 160 when none does.
 unsigned LanguageBaseByName(const StringTable &strings);
 

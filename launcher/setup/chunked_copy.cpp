@@ -1,6 +1,14 @@
 // The data file's copy loop: chunks of 32,767 bytes, the percentage after each, and its end.
 #include "chunked_copy.h"
 
+namespace {
+enum ChunkResult {
+    ChunkMoved,  // the chunk is written (the done flag tells whether it was the last)
+    ChunkFailed, // a read or write failed, or wrote less than it was given
+    ChunkShort,  // the source ended before its recorded size
+};
+
+// Moves one chunk from the source to the destination.
 ChunkResult CopyChunk(const FileIo &io, SourceReader &reader, DestinationWriter &writer) {
     uint32_t got = 0;
     if (!io.read(reader.handle, writer.buffer, writer.chunkSize, &got))
@@ -15,6 +23,7 @@ ChunkResult CopyChunk(const FileIo &io, SourceReader &reader, DestinationWriter 
         writer.done = true;
     return ChunkMoved;
 }
+} // namespace
 
 unsigned InstallPercent(uint64_t written, uint32_t size) {
     if (size == 0 || written >= size)

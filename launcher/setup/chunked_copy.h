@@ -32,15 +32,6 @@ struct ProgressSink {
     void *context;
 };
 
-enum ChunkResult {
-    ChunkMoved,  // the chunk is written (the done flag tells whether it was the last)
-    ChunkFailed, // a read or write failed, or wrote less than it was given
-    ChunkShort,  // the source ended before its recorded size
-};
-
-// Moves one chunk from the source to the destination.
-ChunkResult CopyChunk(const FileIo &io, SourceReader &reader, DestinationWriter &writer);
-
 // Bytes written as a whole percentage of the size (a 64-bit product; 100 for an empty source,
 // never more than 100).
 unsigned InstallPercent(uint64_t written, uint32_t size);

@@ -1,4 +1,4 @@
-// Asking a drive for its type, flags and free space.
+// Asking a drive for its free space.
 #pragma once
 #include "drive_space.h"
 

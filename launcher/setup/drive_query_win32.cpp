@@ -1,38 +1,28 @@
-// Asking a drive for its type, flags and free space.
+// Asking a drive for its free space.
 #include "drive_query.h"
 
 #include <windows.h>
 
 typedef BOOL(WINAPI *FreeSpaceEx)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
 
-// The byte figures in 64 bits: from the extended query where the system has it (it accounts
-// for quotas), else as cluster products.
-static void FillByteTotals(const char *root, DriveSpace *space) {
+// The free bytes in 64 bits: from the extended query where the system has it (it accounts for
+// quotas), else as the cluster product.
+static void FillFreeBytes(const char *root, DriveSpace *space) {
     uint64_t clusterSize = uint64_t(space->sectorsPerCluster) * space->bytesPerSector;
     space->freeBytes = clusterSize * space->freeClusters;
-    space->totalBytes = clusterSize * space->totalClusters;
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     FreeSpaceEx query = kernel != NULL ? reinterpret_cast<FreeSpaceEx>(reinterpret_cast<void *>(
                                              GetProcAddress(kernel, "GetDiskFreeSpaceExA")))
                                        : NULL;
     ULARGE_INTEGER available, total, totalFree;
-    if (query != NULL && query(root, &available, &total, &totalFree)) {
+    if (query != NULL && query(root, &available, &total, &totalFree))
         space->freeBytes = available.QuadPart;
-        space->totalBytes = total.QuadPart;
-    }
 }
 
 int QueryDriveSpace(const char *root, DriveSpace *space) {
     *space = DriveSpace{};
-    UINT type = GetDriveTypeA(root);
-    if (type == DRIVE_NO_ROOT_DIR)
+    if (GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR)
         return 0;
-    space->driveType = type;
-    DWORD longest = 0, flags = 0;
-    if (GetVolumeInformationA(root, NULL, 0, NULL, &longest, &flags, NULL, 0)) {
-        space->compressed = flags & FS_VOL_IS_COMPRESSED;
-        space->longestComponent = longest;
-    }
     DWORD sectors = 0, bytes = 0, freeClusters = 0, totalClusters = 0;
     BOOL result = GetDiskFreeSpaceA(root, &sectors, &bytes, &freeClusters, &totalClusters);
     if (!result)
@@ -40,7 +30,6 @@ int QueryDriveSpace(const char *root, DriveSpace *space) {
     space->sectorsPerCluster = sectors;
     space->bytesPerSector = bytes;
     space->freeClusters = freeClusters;
-    space->totalClusters = totalClusters;
-    FillByteTotals(root, space);
+    FillFreeBytes(root, space);
     return result;
 }

@@ -3,18 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 
-// What a drive reports about itself. Byte totals are 64-bit: cluster products pass 4 GiB on
-// today's disks.
+// What a drive reports of its free space that the space tests use. The free bytes are 64-bit:
+// cluster products pass 4 GiB on today's disks.
 struct DriveSpace {
-    uint32_t driveType;
-    uint32_t compressed; // FS_VOL_IS_COMPRESSED of the volume's flags, or 0
     uint32_t sectorsPerCluster;
     uint32_t bytesPerSector;
     uint32_t freeClusters;
-    uint32_t totalClusters;
     uint64_t freeBytes;
-    uint64_t totalBytes;
-    uint32_t longestComponent;
 };
 
 // Sizes are 64-bit: a data file can be larger than the 32-bit counts of the copy can carry, and

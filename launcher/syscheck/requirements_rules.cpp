@@ -17,7 +17,9 @@ bool ColorDepthMeets(int planes, int bitsPerPixel, unsigned long minimumColors) 
     return colors >= minimumColors;
 }
 
-bool WaveDeviceUsable(const WaveDeviceFacts &device, unsigned long formatMask) {
+// A device is usable when its caps were read, it is not synchronous-only and it supports every
+// format bit of the mask.
+static bool WaveDeviceUsable(const WaveDeviceFacts &device, unsigned long formatMask) {
     if (!device.capsRead)
         return false;
     if ((device.support & kWaveCapsSync) != 0)

@@ -27,9 +27,5 @@ struct WaveDeviceList {
     const void *context;
 };
 
-// A device is usable when its caps were read, it is not synchronous-only and it supports every
-// format bit of the mask.
-bool WaveDeviceUsable(const WaveDeviceFacts &device, unsigned long formatMask);
-
 // The first usable device of `count`, or -1 when none is.
 int ChooseWaveDevice(const WaveDeviceList &devices, unsigned count, unsigned long formatMask);

@@ -8,23 +8,23 @@
 #include "requirements_message.h"
 #include "requirements_rules.h"
 
-BOOL IsProcessorSufficient() {
+static BOOL IsProcessorSufficient() {
     SYSTEM_INFO info = {};
     GetSystemInfo(&info);
     return ProcessorSufficient(info.wProcessorArchitecture, info.wProcessorLevel);
 }
 
-BOOL IsMousePresent() {
+static BOOL IsMousePresent() {
     return GetSystemMetrics(SM_MOUSEPRESENT) != 0;
 }
 
-BOOL IsScreenSizeAtLeast(int width, int height) {
+static BOOL IsScreenSizeAtLeast(int width, int height) {
     if (GetSystemMetrics(SM_CXSCREEN) < width)
         return FALSE;
     return GetSystemMetrics(SM_CYSCREEN) >= height;
 }
 
-BOOL IsColorDepthAtLeast(DWORD minimumColors) {
+static BOOL IsColorDepthAtLeast(DWORD minimumColors) {
     HDC screen = GetDC(NULL);
     if (screen == NULL)
         return FALSE;
@@ -45,13 +45,15 @@ static WaveDeviceFacts ReadWaveDevice(const void *, unsigned device) {
     return facts;
 }
 
-BOOL HasWaveOutDevice(DWORD formatMask) {
+// Some asynchronous wave-out device supports every WAVE_FORMAT_ bit of the mask.
+static BOOL HasWaveOutDevice(DWORD formatMask) {
     UINT count = waveOutGetNumDevs();
     WaveDeviceList devices = {ReadWaveDevice, NULL};
     return ChooseWaveDevice(devices, count, formatMask) >= 0;
 }
 
-BOOL HasCdRomDrive() {
+// Some drive a: to z: is a CD-ROM drive, with or without a disc.
+static BOOL HasCdRomDrive() {
     char root[4] = "a:\\";
     for (char letter = 'a'; letter <= 'z'; ++letter) {
         root[0] = letter;

@@ -7,9 +7,6 @@
 HBITMAP LoadPaletteBitmap(HINSTANCE instance, UINT id, HPALETTE *palette, LONG *width,
                           LONG *height);
 
-// A logical palette from a BITMAPINFOHEADER and the colour table behind it; NULL on no memory.
-HPALETTE CreateDibPalette(const BITMAPINFOHEADER *header);
-
 // Blits a rectangle of the bitmap to the target through the palette; BitBlt's result.
 BOOL DrawPaletteBitmap(HDC target, HBITMAP bitmap, HPALETTE palette, int destX, int destY, int srcX,
                        int srcY, int width, int height);

@@ -10,7 +10,8 @@ static DWORD ColourCount(const BITMAPINFOHEADER *header) {
     return header->biBitCount <= 8 ? DWORD(1) << header->biBitCount : 0;
 }
 
-HPALETTE CreateDibPalette(const BITMAPINFOHEADER *header) {
+// A logical palette from a BITMAPINFOHEADER and the colour table behind it; NULL on no memory.
+static HPALETTE CreateDibPalette(const BITMAPINFOHEADER *header) {
     const DWORD colours = ColourCount(header);
     if (colours > 256) // no logical palette of ours holds more; the block size must not wrap
         return NULL;

@@ -23,7 +23,12 @@
 #define IDS_COMPONENT_UNINSTALLER 7
 #define IDS_DATA_FILE 8
 
-/* Language strings: offsets from the block's base (100, 200, ... 700) */
+/* Language blocks: bases 100, 200, ... 700 */
+#define LANG_BLOCK_FIRST 100
+#define LANG_BLOCK_STEP 100
+#define LANG_BLOCK_COUNT 7
+
+/* Language strings: offsets from the block's base */
 #define IDS_LANG_NAME 0
 #define IDS_LANG_QUESTION 1
 #define IDS_LANG_TITLE 2
