@@ -51,6 +51,10 @@ if(TARGET artwork_gen)
   add_custom_target(artwork ALL DEPENDS ${ARTWORK_FILES})
 endif()
 
+# The programs' folders include one way (app -> setup, syscheck, ui -> core -> common).
+add_test(NAME layers.includes COMMAND ${CMAKE_SOURCE_DIR}/tools/check_layers ${CMAKE_SOURCE_DIR})
+set_tests_properties(layers.includes PROPERTIES LABELS unit)
+
 # The disc image scripts/build lays out after the Windows build.
 add_test(NAME disc.image COMMAND ${CMAKE_SOURCE_DIR}/tools/disc/check_image ${CMAKE_SOURCE_DIR}/dist)
 set_tests_properties(disc.image PROPERTIES LABELS unit)

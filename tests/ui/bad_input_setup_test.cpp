@@ -192,3 +192,34 @@ TEST_F(BadInputSetup, TheDeepestFolderTheBrowserTakesIsInstalledAndRemovedWhole)
         Sleep(200);
     EXPECT_TRUE(TemporaryBatchFiles().empty());
 }
+
+// Setup run again over a working installation, from a disc whose data file has gone: the failure
+// is shown although the installed state had hidden the status line, Play stays enabled, and the
+// installation that worked is exactly as it was.
+TEST_F(BadInputSetup, AFailedSecondSetupIsShownAndKeepsTheWorkingInstallation) {
+    HWND setup = OpenSetupDialog(main_, launcher_.id);
+    ASSERT_NE(nullptr, setup);
+    ASSERT_EQ("Ready to Play!", RunSetupToEnd(main_, setup));
+    EndProcess(launcher_);
+    const std::string data = std::string(kDefaultFolder) + "\\BRINDMOR.QKT";
+    const std::string installed = ReadWholeFile(data);
+    std::string command;
+    ASSERT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &command));
+    main_ = StartLauncherFromDisc(&launcher_);
+    ASSERT_NE(nullptr, main_);
+    ASSERT_FALSE(ControlVisible(main_, IDC_STATUS)) << "the installed state shows no status line";
+
+    DiscDataSwap swap;
+    ASSERT_TRUE(swap.moved());
+    setup = OpenSetupDialog(main_, launcher_.id);
+    ASSERT_NE(nullptr, setup);
+    EXPECT_EQ(kInstallFailed, RunSetupToEnd(main_, setup));
+    EXPECT_TRUE(ControlVisible(main_, IDC_STATUS));
+    EXPECT_TRUE(ControlEnabled(main_, IDC_PLAY));
+    EXPECT_TRUE(ReadWholeFile(data) == installed) << "the working data file was touched";
+    EXPECT_EQ(data, InstallRecord());
+    std::string after;
+    EXPECT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &after));
+    EXPECT_EQ(command, after);
+    EXPECT_TRUE(FileExists(command));
+}
