@@ -261,25 +261,28 @@ TEST_F(InstallPlanRun, InstallingAgainReplacesTheRecordTheEntryAndTheFiles) {
     EXPECT_EQ(std::vector<std::string>({"Install=" + data}), IniEntries("Brindlemoor"));
 }
 
-TEST_F(InstallPlanRun, AMissingSourceLeavesNothing) {
-    InstallFacts facts = Facts();
-    DiscFile("data\\missing.qkt").copy(facts.dataSource, sizeof facts.dataSource);
-    const InstallOutcome outcome = Install(kDefaultFolder, facts);
-    EXPECT_FALSE(outcome.installed);
-    EXPECT_EQ(StepDataFile, outcome.failedStep);
-    ExpectNothingInstalled(kDefaultFolder);
-    EXPECT_EQ(std::vector<unsigned>({0, 100}), gProgress);
-    EXPECT_FALSE(FolderExists("C:\\TWL")) << "folders made for a copy that cannot start";
-}
-
-TEST_F(InstallPlanRun, ADestinationThatCannotBeCreatedLeavesNothing) {
-    ASSERT_TRUE(WriteWholeFile("C:\\TWL", "a file where the folder should be"));
-    const InstallOutcome outcome = Install(kDefaultFolder);
-    EXPECT_FALSE(outcome.installed);
-    EXPECT_EQ(StepDataFile, outcome.failedStep);
-    ExpectNothingInstalled(kDefaultFolder);
-    EXPECT_EQ(std::vector<unsigned>({0, 100}), gProgress);
-    EXPECT_EQ("a file where the folder should be", ReadWholeFile("C:\\TWL"));
+// A data file that cannot be read, and one that cannot be written: the copy ends at once, and
+// nothing of the install is left, not even a folder for a copy that cannot start.
+TEST_F(InstallPlanRun, ACopyThatCannotStartLeavesNothing) {
+    for (bool missingSource : {true, false}) {
+        SCOPED_TRACE(missingSource ? "missing source" : "destination cannot be created");
+        ResetTitleState();
+        gProgress.clear();
+        InstallFacts facts = Facts();
+        if (missingSource)
+            DiscFile("data\\missing.qkt").copy(facts.dataSource, sizeof facts.dataSource);
+        else
+            ASSERT_TRUE(WriteWholeFile("C:\\TWL", "a file where the folder should be"));
+        const InstallOutcome outcome = Install(kDefaultFolder, facts);
+        EXPECT_FALSE(outcome.installed);
+        EXPECT_EQ(StepDataFile, outcome.failedStep);
+        ExpectNothingInstalled(kDefaultFolder);
+        EXPECT_EQ(std::vector<unsigned>({0, 100}), gProgress);
+        if (missingSource)
+            EXPECT_FALSE(FolderExists("C:\\TWL"));
+        else
+            EXPECT_EQ("a file where the folder should be", ReadWholeFile("C:\\TWL"));
+    }
 }
 
 TEST_F(InstallPlanRun, AMissingUninstallerUndoesTheDataFileTheRecordAndTheFolders) {
