@@ -9,7 +9,7 @@
 struct SetupDialogData {
     const InstallFacts *facts;           // in: the data file's size and the names
     char folder[kInstallFolderCapacity]; // out: the install folder chosen
-    DriveSpace space;                    // out: what the folder's drive reported
+    DriveSpace space;                    // the folder's drive as last asked, for the space test
 };
 
 // WM_INITDIALOG's lParam is the SetupDialogData. Ends with 1 (Setup) or 0 (Cancel).
