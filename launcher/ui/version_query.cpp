@@ -1,7 +1,7 @@
 // Which string block of a version resource to ask for a value.
 #include "version_query.h"
 
-#include <cstdio>
+#include "../../common/format_text.h"
 
 bool VersionValuePath(const unsigned short *translation, size_t words, const char *name, char *path,
                       size_t capacity) {
@@ -13,7 +13,7 @@ bool VersionValuePath(const unsigned short *translation, size_t words, const cha
         codePage = translation[1];
     }
     int length =
-        std::snprintf(path, capacity, "\\StringFileInfo\\%04X%04X\\%s", language, codePage, name);
+        FormatText(path, capacity, "\\StringFileInfo\\%04X%04X\\%s", language, codePage, name);
     if (length < 0 || size_t(length) >= capacity) {
         path[0] = '\0';
         return false;

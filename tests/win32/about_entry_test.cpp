@@ -1,13 +1,15 @@
-// The About box's pieces against real Win32: the window-menu entry and the version text read
-// from version resources.
+// The About box's pieces against real Win32: the window-menu entry, the version text read from
+// version resources, and the system formatter that builds the version value's path.
 #include <gtest/gtest.h>
 
+#include "common/format_text.h"
 #include "common/string_source.h"
 #include "launcher/ui/about_box.h"
 #include "launcher/ui/file_version.h"
 #include "tests/support/driver.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -61,4 +63,21 @@ TEST(FileVersionText, FromTheBlockTheTranslationNames) {
     EXPECT_EQ("12.345", VersionOf(BuildPath("LONGVER.EXE"), 7)); // cut only to the caller's room
     EXPECT_EQ("", VersionOf(BuildPath("RECORDER.EXE")));         // no version resource
     EXPECT_EQ("", VersionOf("C:\\no\\such\\file.exe"));
+}
+
+// The system's formatter leaves a text that exactly fills the buffer unterminated and answers -1
+// past it; FormatText must turn both into the same cut, terminated text and refusal everywhere.
+TEST(FormatText, SystemFormatterFitsWholeOrIsRefused) {
+    char text[8];
+    std::memset(text, 'x', sizeof text);
+    EXPECT_EQ(7, FormatText(text, sizeof text, "%s%04X", "abc", 0x12u)); // fills it: "abc0012"
+    EXPECT_STREQ("abc0012", text);
+    std::memset(text, 'x', sizeof text);
+    EXPECT_EQ(-1, FormatText(text, sizeof text, "%s%04X", "abcd", 0x12u)); // no room for the end
+    EXPECT_STREQ("abcd001", text);
+    std::memset(text, 'x', sizeof text);
+    EXPECT_EQ(-1, FormatText(text, sizeof text, "\"%s\" /c %s", "cmd.exe", "x.bat"));
+    EXPECT_STREQ("\"cmd.ex", text);
+    EXPECT_EQ(-1, FormatText(text, 0, "%c", 'x'));
+    EXPECT_STREQ("\"cmd.ex", text); // no room at all: nothing written
 }
