@@ -19,11 +19,14 @@ class Piece:
         self.member = member  # object inside the archive; None for a plain object file
 
     @property
+    def short_member(self):
+        """The member's own name: the runtime's members repeat their archive's name, as in
+        lib32_libmingwex_a-gdtoa.o."""
+        return RUNTIME_PREFIX.sub("", self.member) if self.member else None
+
+    @property
     def object_name(self):
-        if not self.member:
-            return self.library
-        # The runtime's members carry their archive's name again: lib32_libmingwex_a-gdtoa.o
-        return f"{self.library}({RUNTIME_PREFIX.sub('', self.member)})"
+        return f"{self.library}({self.short_member})" if self.member else self.library
 
 
 def read_map(path):

@@ -36,7 +36,7 @@ class PeFile:
         self.is_64bit = magic == 0x20B
         self.headers_size = struct.unpack_from("<I", d, optional + 60)[0]
         directories = optional + (112 if self.is_64bit else 96)
-        self.resource_rva, self.resource_size = struct.unpack_from("<II", d, directories + 2 * 8)
+        self.resource_rva, _ = struct.unpack_from("<II", d, directories + 2 * 8)
         strings = self.symbols_offset + 18 * symbol_count
         self.sections = []
         for i in range(count):
