@@ -23,6 +23,9 @@ PictureBlits PlanPictureBlits(long percent, long originX, long originY, long wid
     return blits;
 }
 
-Box PictureRect(long originX, long originY, long width, long height) {
-    return Box{originX, originY, originX + width, originY + height};
+Box ChangedPictureRows(long fromPercent, long toPercent, long originX, long originY, long width,
+                       long height) {
+    const long from = ProgressRows(fromPercent, height), to = ProgressRows(toPercent, height);
+    const long top = from < to ? from : to, bottom = from < to ? to : from;
+    return Box{originX, originY + top, originX + width, originY + bottom};
 }

@@ -23,5 +23,8 @@ struct PictureBlits {
 };
 PictureBlits PlanPictureBlits(long percent, long originX, long originY, long width, long height);
 
-// The client rectangle the picture occupies.
-Box PictureRect(long originX, long originY, long width, long height);
+// The rows whose colour changes when the progress moves from one percentage to another: the band
+// between the two counts of finished rows, across the picture's width. Empty (top == bottom) when
+// no row changes.
+Box ChangedPictureRows(long fromPercent, long toPercent, long originX, long originY, long width,
+                       long height);

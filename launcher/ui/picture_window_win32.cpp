@@ -40,10 +40,14 @@ BOOL OnPicturePaint(HWND window, MainPicture &picture) {
 BOOL OnInstallProgress(HWND window, MainPicture &picture, WPARAM percent) {
     if (int(percent) == picture.percent)
         return TRUE;
+    // Only the rows that change colour are drawn again: the copy sends a message per chunk.
+    const Box band = ChangedPictureRows(picture.percent, int(percent), picture.originX,
+                                        picture.originY, picture.width, picture.height);
     picture.percent = int(percent);
-    const Box area = PictureRect(picture.originX, picture.originY, picture.width, picture.height);
-    RECT rect = {area.left, area.top, area.right, area.bottom};
-    InvalidateRect(window, &rect, FALSE);
+    if (band.bottom > band.top) {
+        RECT rect = {band.left, band.top, band.right, band.bottom};
+        InvalidateRect(window, &rect, FALSE);
+    }
     UpdateWindow(window);
     return TRUE;
 }

@@ -13,6 +13,7 @@
 #include "tests/support/drives.h"
 #include "tests/support/launcher_window.h"
 #include "tests/support/machine_state.h"
+#include "tests/support/progress_repaint.h"
 
 namespace {
 const int kWidth = 427, kHeight = 360;
@@ -163,28 +164,13 @@ TEST_F(MainWindowTest, PictureAndProgressPictureOnScreen) {
     EXPECT_LT(MismatchShare(shown, kWidth, picture, 0, kHeight, 8), 0.002);
 }
 
-// A repeated percentage draws nothing: paint over the picture, repeat it, and the paint stays.
-TEST_F(MainWindowTest, RepeatedPercentageIsNotRepainted) {
-    RgbImage picture;
-    ASSERT_TRUE(ReadPaletteBmp(ArtworkPath("picture.bmp"), &picture));
+// Each new percentage draws only the rows that change colour, and leaves on screen the picture a
+// whole repaint gives: an install's start, steps and end, a second install, a repeated percentage
+// (nothing drawn) and percentages out of range.
+TEST_F(MainWindowTest, ProgressRedrawsOnlyTheRowsThatChange) {
     Start();
-    SendMessageA(dialog_, WM_INSTALLPROGRESS, 40, 0);
-    HDC context = GetDC(dialog_);
-    RECT area = {0, 0, kWidth, 100};
-    FillRect(context, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    GdiFlush();
-    ReleaseDC(dialog_, context);
-    Settle(200);
-    std::vector<unsigned> shown = PictureOnScreen(dialog_, kWidth, 100);
-    ASSERT_GT(MismatchShare(shown, kWidth, picture, 0, 100, 8), 0.5); // the overpaint is visible
-
-    SendMessageA(dialog_, WM_INSTALLPROGRESS, 40, 0);
-    shown = PictureOnScreen(dialog_, kWidth, 100);
-    EXPECT_GT(MismatchShare(shown, kWidth, picture, 0, 100, 8), 0.5);
-
-    SendMessageA(dialog_, WM_INSTALLPROGRESS, 41, 0);
-    shown = PictureOnScreen(dialog_, kWidth, 100);
-    EXPECT_LT(MismatchShare(shown, kWidth, picture, 0, 100, 8), 0.002);
+    ExpectBandRepaintsMatchWholeRepaints(
+        dialog_, kWidth, kHeight, {0, 1, 2, 37, 50, 50, 51, 99, 100, 0, 63, 250, 100, -5, 0, 100});
 }
 
 TEST_F(MainWindowTest, TakingTheDiscOutEndsAnIdleLauncher) {

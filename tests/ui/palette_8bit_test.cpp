@@ -1,4 +1,5 @@
-// On a 256-colour display the launcher's picture shows bitmap 108 through its own palette.
+// On a 256-colour display the launcher's picture shows bitmap 108 through its own palette, and
+// the progress picture drawn a band at a time looks as it does drawn whole.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "tests/support/drives.h"
 #include "tests/support/launcher_window.h"
 #include "tests/support/machine_state.h"
+#include "tests/support/progress_repaint.h"
 
 namespace {
 const int kWidth = 427, kHeight = 360;
@@ -116,4 +118,15 @@ TEST(PaletteDisplay, PictureShowsItsColoursOnAPaletteDisplay) {
         std::printf("this display shows a correctly drawn palette picture with %.0f%% of its "
                     "pixels off the artwork's colours; compared with that drawing only\n",
                     referenceOff * 100);
+}
+
+TEST(PaletteDisplay, ProgressBandsMatchWholeRepaintsOnAPaletteDisplay) {
+    ResetTitleState();
+    ASSERT_TRUE(RestoreDiscDrive());
+    Process launcher;
+    HWND dialog = StartLauncherFromDisc(&launcher);
+    ASSERT_NE(nullptr, dialog);
+    ExpectBandRepaintsMatchWholeRepaints(dialog, kWidth, kHeight, {0, 1, 50, 99, 100, 0, 100});
+    EndProcess(launcher);
+    ResetTitleState();
 }
