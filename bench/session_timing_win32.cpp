@@ -1,7 +1,8 @@
 // Times what a person waits for: the launcher from start to its first painted window (beside a
-// minimal dialog program started the same way), and an uninstall from Yes to the folder gone.
+// minimal dialog program started the same way), and the uninstaller from start to its question and
+// from Yes to the folder gone.
 //   SESSION_TIMING.EXE launch LAUNCHER MINIMAL RUNS     prints "launcher_ms minimal_ms" medians
-//   SESSION_TIMING.EXE uninstall UNINSTALLER RUNS       prints "uninstall_ms" median
+//   SESSION_TIMING.EXE uninstall UNINSTALLER RUNS       prints "question_ms uninstall_ms" medians
 #include <windows.h>
 
 #include "tests/support/driver.h"
@@ -56,28 +57,36 @@ void InstallForRemoval(const std::string &uninstaller) {
     SetRegistryString(UNINSTALL_KEY, "UninstallString", "C:\\TWL\\BRINDMOR\\brindd95.exe");
 }
 
-// From pressing Yes until the install folder is gone (the self-deletion batch included).
-double TimeUninstall(const std::string &uninstaller) {
+struct UninstallTimes {
+    double question = -1; // from the start until the question is painted
+    double removal = -1;  // from pressing Yes until the install folder is gone (batch included)
+};
+
+UninstallTimes TimeUninstall(const std::string &uninstaller) {
+    UninstallTimes times;
     InstallForRemoval(uninstaller);
+    double started = Now();
     Process p = StartProcess("C:\\TWL\\BRINDMOR\\brindd95.exe", "C:\\");
     HWND confirm = WaitForTopWindow("#32770", "Brindlemoor", p.id, 20000);
     if (confirm == NULL) {
         EndProcess(p);
-        return -1;
+        return times;
     }
+    UpdateWindow(confirm);
+    times.question = Now() - started;
     double start = Now();
     ClickButton(confirm, 1002);
     while (FolderExists("C:\\TWL\\BRINDMOR")) {
         if (Now() - start > 30000) {
             EndProcess(p);
-            return -1;
+            return times;
         }
         Sleep(5);
     }
-    double took = Now() - start;
+    times.removal = Now() - start;
     WaitForExit(p, 5000);
     EndProcess(p);
-    return took;
+    return times;
 }
 } // namespace
 
@@ -95,11 +104,14 @@ int main(int argc, char **argv) {
     }
     if (argc >= 4 && std::string(argv[1]) == "uninstall") {
         int runs = std::atoi(argv[3]);
-        std::vector<double> took;
-        for (int i = 0; i < runs; ++i)
-            took.push_back(TimeUninstall(argv[2]));
+        std::vector<double> question, removal;
+        for (int i = 0; i < runs; ++i) {
+            const UninstallTimes times = TimeUninstall(argv[2]);
+            question.push_back(times.question);
+            removal.push_back(times.removal);
+        }
         ResetTitleState();
-        std::printf("%.1f\n", Median(took));
+        std::printf("%.1f %.1f\n", Median(question), Median(removal));
         return 0;
     }
     std::fprintf(stderr, "usage: launch LAUNCHER MINIMAL RUNS | uninstall UNINSTALLER RUNS\n");
