@@ -27,4 +27,6 @@ TEST(ChooseBlockByName, TheBlockNamingTheBuiltLanguage) {
     EXPECT_EQ(100u, ChooseLanguageBlock(strings)) << "no block matches: the first";
     table = {{1, "English"}, {100, "english"}, {200, "English"}};
     EXPECT_EQ(200u, ChooseLanguageBlock(strings)) << "the comparison is exact";
+    table = {{1, "English"}, {100, "English (UK)"}, {200, "English"}};
+    EXPECT_EQ(200u, ChooseLanguageBlock(strings)) << "a name the built one only begins";
 }

@@ -27,6 +27,8 @@ TEST(UninstallerPaths, TemporaryNames) {
     EXPECT_FALSE(MakeTempNames(longName.c_str(), batch, sizeof batch, pif, sizeof pif));
     EXPECT_STREQ("", batch);
     EXPECT_STREQ("", pif);
+    std::string exact = "C:\\" + std::string(135, 'w') + "\\u.TMP"; // 144: no room for the NUL
+    EXPECT_FALSE(MakeTempNames(exact.c_str(), batch, sizeof batch, pif, sizeof pif));
     std::string fits = "C:\\" + std::string(134, 'w') + "\\u.TMP"; // 143 characters
     EXPECT_TRUE(MakeTempNames(fits.c_str(), batch, sizeof batch, pif, sizeof pif));
     EXPECT_EQ(143u, std::string(batch).size());

@@ -17,6 +17,9 @@ TEST(ProgmanReplies, GroupFoundAsSubstring) {
     const char unterminated[8] = {'T', 'a', 'r', 'n', 'w', 'e', 'l', 'l'};
     EXPECT_TRUE(ReplyContains(unterminated, sizeof unterminated, "Tarnwell"));
     EXPECT_FALSE(ReplyContains(unterminated, 7, "Tarnwell"));
+    // A NUL inside the reply ends it: a name behind it is not found.
+    const char afterNul[] = "Main\r\n\0Tarnwell\r\n";
+    EXPECT_FALSE(ReplyContains(afterNul, sizeof afterNul, "Tarnwell"));
     // The title's name is found inside the help item's name.
     const char help[] = "\"Tarnwell\",C:\\W\\T.GRP,1\r\n\"Brindlemoor Help\",\"x\"\r\n";
     EXPECT_TRUE(ReplyHasItem(help, sizeof help, "Brindlemoor"));
@@ -55,9 +58,9 @@ TEST(ProgmanReplies, ItemCountAfterTheGroupFilePath) {
     const char shortReply[] = "\"G\"";
     EXPECT_FALSE(ReadItemCount(shortReply, sizeof shortReply, 1).read);
 
-    // Only 19 digits are read, and a huge number does not wrap.
+    // Only 19 digits are read, and a huge number stops at the largest count, never wraps.
     const char huge[] = "\"G\",C:\\G.GRP,99999999999999999999999\r\n";
     count = ReadItemCount(huge, sizeof huge, 1);
     EXPECT_TRUE(count.read);
-    EXPECT_GT(count.count, 0);
+    EXPECT_EQ(2147483647, count.count);
 }
