@@ -1,8 +1,8 @@
 // The lines of the self-deletion batch file, built as data before anything is written.
 #include "batch_lines.h"
 
-#include "text.h"
 #include "command_quoting.h"
+#include "text.h"
 
 namespace {
 
@@ -11,28 +11,40 @@ struct Lines {
     size_t limit;
 };
 
-bool AddLine(Lines lines, const char *command, const char *argument, size_t argumentLength,
-             bool needsEarlierWrite) {
+// command + the path (quoted, "%" doubled) + tail, whole within the limit, or no line at all.
+bool AddPathLine(Lines lines, const char *command, const char *path, size_t pathLength,
+                 const char *tail, bool needsEarlierWrite) {
     BatchScript *script = lines.script;
     if (script->count >= kMaxBatchLines)
         return false;
-    size_t commandLength = TextLength(command);
-    if (commandLength > lines.limit)
+    const size_t commandLength = TextLength(command);
+    const size_t tailLength = TextLength(tail);
+    if (commandLength + tailLength + 2 > lines.limit)
         return false;
     BatchLine &line = script->lines[script->count];
     CopyText(line.text, sizeof line.text, command);
-    // A path with a blank goes in quotes, which count towards the limit; unquoted, cmd would take
-    // its first word for the whole path.
-    if (!PutQuotedIfBlank(argument, argumentLength, line.text + commandLength,
-                          lines.limit - commandLength + 1))
+    if (!PutBatchPath(path, pathLength, line.text + commandLength,
+                      lines.limit - commandLength - tailLength + 1))
         return false;
+    AppendText(line.text, sizeof line.text, tail);
     line.needsEarlierWrite = needsEarlierWrite;
     ++script->count;
     return true;
 }
 
-bool AddWhole(Lines lines, const char *command, const char *argument) {
-    return AddLine(lines, command, argument, TextLength(argument), false);
+bool AddPath(Lines lines, const char *command, const char *path, const char *tail = "") {
+    return AddPathLine(lines, command, path, TextLength(path), tail, false);
+}
+
+// A line of our own, with no path in it.
+bool AddText(Lines lines, const char *text) {
+    BatchScript *script = lines.script;
+    if (script->count >= kMaxBatchLines || TextLength(text) > lines.limit)
+        return false;
+    BatchLine &line = script->lines[script->count++];
+    CopyText(line.text, sizeof line.text, text);
+    line.needsEarlierWrite = false;
+    return true;
 }
 
 size_t FirstBackslashEnd(const char *path) {
@@ -49,15 +61,30 @@ size_t LastBackslash(const char *text, size_t length) {
     return length;
 }
 
+// Deletes the uninstaller, trying again about once a second while its process still holds the
+// file, and goes on once it is gone or the tries ran out (then the folders stay, as they hold it).
+bool AddDeleteOwnFile(Lines lines, const char *ownPath) {
+    char lastTry[96] = "if \"%brindtries%\"==\"";
+    for (int i = 0; i < kSelfDeleteTries; ++i)
+        AppendText(lastTry, sizeof lastTry, ".");
+    AppendText(lastTry, sizeof lastTry, "\" goto gone");
+    return AddText(lines, "set brindtries=") && AddText(lines, ":retry") &&
+           AddPath(lines, "del ", ownPath) &&
+           AddPath(lines, "if not exist ", ownPath, " goto gone") &&
+           AddText(lines, "set brindtries=%brindtries%.") && AddText(lines, lastTry) &&
+           AddText(lines, "ping -n 2 127.0.0.1 >nul") && AddText(lines, "goto retry") &&
+           AddText(lines, ":gone");
+}
+
 // "rmdir " + folder, then each parent while the line stays longer than "rmdir " and a drive. The
-// parents are cut from the unquoted path; each line quotes its own folder as it needs.
+// parents are cut from the path as it is; each line quotes its own folder.
 bool AddRemoveFolders(Lines lines, const char *folder) {
     const size_t kStop = 9;
     const size_t kCommand = 6;
     size_t length = TextLength(folder);
     bool first = true;
     for (;;) {
-        if (!AddLine(lines, "rmdir ", folder, length, !first))
+        if (!AddPathLine(lines, "rmdir ", folder, length, "", !first))
             return false;
         first = false;
         size_t cut = LastBackslash(folder, length);
@@ -80,10 +107,11 @@ bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, const 
     script->count = 0;
     const Lines lines = {script, lineLimit < kCmdBatchLineLimit ? lineLimit : kCmdBatchLineLimit};
     size_t rootEnd = FirstBackslashEnd(ownPath);
-    bool ok = rootEnd != 0 && AddWhole(lines, "@echo off", "") &&
-              AddLine(lines, "chdir ", ownPath, rootEnd, false) &&
-              AddWhole(lines, "del ", ownPath) && AddRemoveFolders(lines, installFolder) &&
-              AddWhole(lines, "del ", pifPath) && AddWhole(lines, "del ", batchPath);
+    bool ok = rootEnd != 0 && AddText(lines, "@echo off") &&
+              AddPathLine(lines, "chdir ", ownPath, rootEnd, "", false) &&
+              AddDeleteOwnFile(lines, ownPath) && AddRemoveFolders(lines, installFolder) &&
+              (pifPath[0] == '\0' || AddPath(lines, "del ", pifPath)) &&
+              AddPath(lines, "del ", batchPath);
     if (!ok)
         script->count = 0;
     return ok;
@@ -95,7 +123,7 @@ bool SelfDeleteLinesFit(const char *ownPath, size_t lineLimit) {
         return false;
     CopyText(folder, sizeof folder, ownPath);
     CutAtLastChar(folder, '\\');
-    // The temporary files' lines depend on the Windows directory, not on where we install.
+    // The temporary files' lines depend on the temporary folder, not on where we install.
     BatchScript script;
     return BuildSelfDeleteLines(ownPath, folder, "", "", lineLimit, &script);
 }

@@ -22,6 +22,6 @@ bool FileExists(const char *path) {
 }
 
 void DeleteByName(const char *path) {
-    OFSTRUCT info = {};
-    OpenFile(path, &info, OF_DELETE);
+    // Not OpenFile(OF_DELETE): its 128-character record refuses longer paths.
+    DeleteFileA(path);
 }

@@ -28,7 +28,7 @@ void RemoveEntryOnly(HINSTANCE instance, const RemovalNames &names) {
     const RemovalPlan plan = PlanRemoval(facts);
     const ProgmanConversation none = {0, NULL, NULL};
     InstalledFiles files = {};
-    SelfDeleteFiles selfDelete = {"", "", FALSE};
+    SelfDeleteFiles selfDelete = {"", "", FALSE, false};
     CarryOutRemoval(instance, plan, none, names, &files, &selfDelete);
 }
 
@@ -40,7 +40,7 @@ void RemoveAfterYes(HINSTANCE instance, const RemovalNames &names) {
     GatherRemovalFacts(instance, names, answered ? &progman : NULL, &facts);
     const RemovalPlan plan = PlanRemoval(facts);
     InstalledFiles files = {};
-    SelfDeleteFiles selfDelete = {"", "", FALSE};
+    SelfDeleteFiles selfDelete = {"", "", FALSE, false};
     if (plan.tellNoProgman) {
         ShowStringBox(NULL, IDS_LANG_NO_PROGMAN, MB_OK | MB_ICONEXCLAMATION);
     } else {
@@ -51,7 +51,7 @@ void RemoveAfterYes(HINSTANCE instance, const RemovalNames &names) {
     ProgmanDisconnect(&progman);
     // Started last: the batch deletes this program's file once the process has gone.
     if (selfDelete.ready)
-        StartSelfDelete(selfDelete.pif, selfDelete.batch);
+        StartSelfDelete(selfDelete.pif, selfDelete.batch, selfDelete.ntFamily);
 }
 } // namespace
 

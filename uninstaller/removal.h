@@ -32,8 +32,9 @@ struct InstalledFiles {
 // The temporary files the removal prepared for deleting the uninstaller after it exits.
 struct SelfDeleteFiles {
     char batch[kTempNameCapacity];
-    char pif[kTempNameCapacity];
+    char pif[kTempNameCapacity]; // empty on the NT family, which needs no PIF
     BOOL ready;
+    bool ntFamily; // the interpreter that runs the batch: cmd.exe, else MS-DOS through the PIF
 };
 
 // Reads the facts: the own path, the record, the entry, and (when a conversation is open) what

@@ -63,22 +63,32 @@ bool RemoveDataFile(const char *path) {
 void PrepareSelfDelete(HINSTANCE instance, const RemovalPlan &plan, const InstalledFiles &files,
                        SelfDeleteFiles *selfDelete) {
     selfDelete->ready = FALSE;
-    HANDLE batch = CreateTempBatch(selfDelete->batch, selfDelete->pif);
+    selfDelete->ntFamily = IsNtFamily();
+    // Only MS-DOS needs the PIF: the NT family's interpreter runs the batch itself.
+    const bool withPif = !selfDelete->ntFamily;
+    char folder[MAX_PATH];
+    HANDLE pif = INVALID_HANDLE_VALUE;
+    HANDLE batch = SelfDeleteFolder(selfDelete->ntFamily, folder, sizeof folder)
+                       ? CreateTempBatch(folder, withPif, SystemTempNames(), selfDelete->batch,
+                                         selfDelete->pif, &pif)
+                       : INVALID_HANDLE_VALUE;
     if (batch == INVALID_HANDLE_VALUE)
         return;
     ClearReadOnly(files.components[kComponentCount - 1].path);
-    if (!WritePifFromTemplate(instance, selfDelete->pif, selfDelete->batch)) {
+    if (withPif && !WritePifFromTemplate(instance, pif, selfDelete->batch)) {
         CloseHandle(batch);
         DeleteByName(selfDelete->batch);
+        DeleteByName(selfDelete->pif);
         return;
     }
     if (WriteSelfDeleteBatch(batch, selfDelete->batch, selfDelete->pif, plan.ownFolder,
-                             plan.ownPath)) {
+                             plan.ownPath, selfDelete->ntFamily)) {
         selfDelete->ready = TRUE;
         return;
     }
     DeleteByName(selfDelete->batch);
-    DeleteByName(selfDelete->pif);
+    if (withPif)
+        DeleteByName(selfDelete->pif);
 }
 
 void GatherProgmanFacts(const ProgmanConversation &progman, const RemovalNames &names,

@@ -1,21 +1,43 @@
-// The temporary batch file and PIF that delete the uninstaller and its folders after it exits.
+// The temporary batch file (and, on the 9x family, its PIF) that deletes the uninstaller and its
+// folders after it exits.
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+
 constexpr int kTempNameCapacity = 144;
 
-// Makes both names (Windows directory, "unt" + digits, ".bat"/".pif") and creates the empty batch
-// file; its handle, or INVALID_HANDLE_VALUE (no file left behind) when a name cannot be had whole.
-HANDLE CreateTempBatch(char *batchName, char *pifName);
+// Where the temporary files go: a folder the interpreter that runs the batch sees as we do. The
+// NT family: the temporary folder of the user we run as, which cmd.exe, started with our rights,
+// sees too (from Vista on, a file "written" to the Windows directory may exist only in our virtual
+// copy of it, which cmd.exe never sees, or not at all). The 9x family: the Windows directory,
+// which MS-DOS sees, as written.
+bool SelfDeleteFolder(bool ntFamily, char *dst, size_t capacity);
 
-// The PIF template (resource "PIF" 109) with the batch path in its program field.
-BOOL WritePifFromTemplate(HINSTANCE instance, const char *pifPath, const char *batchPath);
+// Makes a fresh name ending ".TMP" in the folder and creates that file, as GetTempFileNameA does;
+// false when none could be had. A seam: the tests make names that collide.
+struct TempNameSource {
+    bool (*make)(void *context, const char *folder, char name[MAX_PATH]);
+    void *context;
+};
+TempNameSource SystemTempNames();
 
-// Writes every line and closes the file; TRUE when at least one line was written. Writes nothing
-// when a line could not be built whole.
+// Creates the batch file (".bat") and, when `withPif`, the PIF (".pif") beside it, both new and
+// never a file that is already there: a name another file holds makes it try the next name. The
+// ".TMP" names it reserved are deleted. The batch file's handle, the PIF's in *pif, or
+// INVALID_HANDLE_VALUE with both names empty and nothing left behind.
+HANDLE CreateTempBatch(const char *folder, bool withPif, TempNameSource names, char *batchName,
+                       char *pifName, HANDLE *pif);
+
+// Writes the PIF template (resource "PIF" 109), with the batch path in its program field, into
+// the new PIF file and closes it; TRUE when it was written whole.
+BOOL WritePifFromTemplate(HINSTANCE instance, HANDLE pif, const char *batchPath);
+
+// Writes every line for the interpreter that will run them and closes the file; TRUE when at
+// least one line was written. Writes nothing when a line could not be built whole.
 BOOL WriteSelfDeleteBatch(HANDLE batch, const char *batchPath, const char *pifPath,
-                          const char *installFolder, const char *ownPath);
+                          const char *installFolder, const char *ownPath, bool ntFamily);
 
 // Starts the batch: on NT-family systems through the command interpreter, minimised; otherwise
 // the PIF with WinExec. Does not wait.
-void StartSelfDelete(const char *pifPath, const char *batchPath);
+void StartSelfDelete(const char *pifPath, const char *batchPath, bool ntFamily);

@@ -1,4 +1,5 @@
-// The temporary batch file and PIF that delete the uninstaller and its folders after it exits.
+// The temporary batch file (and, on the 9x family, its PIF) that deletes the uninstaller and its
+// folders after it exits.
 #include "self_delete.h"
 
 #include "../common/batch_lines.h"
@@ -11,6 +12,9 @@
 
 namespace {
 
+// Names tried before giving up: each one another program's file already holds.
+const int kNameTries = 8;
+
 // The text and CR LF; TRUE unless the write failed.
 BOOL WriteBatchLine(HANDLE batch, const char *text) {
     char line[kBatchLineCapacity];
@@ -22,21 +26,47 @@ BOOL WriteBatchLine(HANDLE batch, const char *text) {
     return WriteFile(batch, line, length, &written, NULL) && written == length;
 }
 
-// cmd.exe has no PIF support: run the batch itself, minimised, from the Windows directory so that
-// no folder the batch removes is its current one.
+// A file of that name, made new: never one that is already there.
+HANDLE CreateNew(const char *path) {
+    return CreateFileA(path, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
+}
+
+bool NameTaken() {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+}
+
+bool MakeSystemTempName(void *, const char *folder, char name[MAX_PATH]) {
+    return GetTempFileNameA(folder, "unt", 0, name) != 0;
+}
+
+// cmd.exe has no PIF support: it runs the batch itself, minimised, from the batch's own folder, so
+// that no folder the batch removes is its current one and the command line names the batch by its
+// file name alone (letters and digits): no character of the folder's path reaches the command
+// line. /d skips the AutoRun commands of the registry, /v:off keeps "!" an ordinary character
+// whatever the DelayedExpansion setting.
 void StartThroughInterpreter(const char *batchPath) {
+    char folder[kTempNameCapacity];
+    CopyText(folder, sizeof folder, batchPath);
+    CutAtLastChar(folder, '\\');
+    const size_t folderLength = TextLength(folder);
+    if (folderLength == TextLength(batchPath))
+        return; // no folder: nothing we could start it from
     char interpreter[MAX_PATH];
     DWORD n = GetEnvironmentVariableA("COMSPEC", interpreter, sizeof interpreter);
     if (n == 0 || n >= sizeof interpreter)
         CopyText(interpreter, sizeof interpreter, "cmd.exe");
-    char line[MAX_PATH + kTempNameCapacity + 16] = "\"";
-    if (!AppendWhole(line, sizeof line, interpreter) || !AppendWhole(line, sizeof line, "\" /c ") ||
-        !AppendPathArgument(line, sizeof line, batchPath))
+    char line[MAX_PATH + kTempNameCapacity + 32] = "\"";
+    if (!AppendWhole(line, sizeof line, interpreter) ||
+        !AppendWhole(line, sizeof line, "\" /d /v:off /c ") ||
+        !AppendPathArgument(line, sizeof line, batchPath + folderLength + 1))
         return;
-    char folder[MAX_PATH];
-    UINT folderLength = GetWindowsDirectoryA(folder, sizeof folder);
-    StartCommandLine(line, SW_SHOWMINNOACTIVE, CREATE_NEW_CONSOLE,
-                     folderLength > 0 && folderLength < sizeof folder ? folder : NULL);
+    // A drive's root keeps its backslash ("C:\"), or the folder would be the drive's current one.
+    char start[kTempNameCapacity + 1];
+    CopyText(start, sizeof start, folder);
+    if (folderLength == 2 && folder[1] == ':')
+        AppendText(start, sizeof start, "\\");
+    StartCommandLine(line, SW_SHOWMINNOACTIVE, CREATE_NEW_CONSOLE, start);
 }
 
 // WinExec splits its command line at blanks: a PIF path with one goes in quotes.
@@ -48,65 +78,96 @@ void StartPif(const char *pifPath) {
 
 } // namespace
 
-HANDLE CreateTempBatch(char *batchName, char *pifName) {
-    batchName[0] = '\0';
-    pifName[0] = '\0';
-    char windows[256];
-    UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-    if (length == 0 || length >= sizeof windows)
-        return INVALID_HANDLE_VALUE;
-    char temp[MAX_PATH];
-    if (GetTempFileNameA(windows, "unt", 0, temp) == 0)
-        return INVALID_HANDLE_VALUE;
-    DeleteByName(temp);
-    if (!MakeTempNames(temp, batchName, kTempNameCapacity, pifName, kTempNameCapacity))
-        return INVALID_HANDLE_VALUE;
-    // Created or emptied, with normal attributes, as _lcreat would.
-    return CreateFileA(batchName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                       NULL);
+bool SelfDeleteFolder(bool ntFamily, char *dst, size_t capacity) {
+    if (capacity == 0)
+        return false;
+    const DWORD room = capacity > MAX_PATH ? MAX_PATH : DWORD(capacity);
+    const DWORD length = ntFamily ? GetTempPathA(room, dst) : GetWindowsDirectoryA(dst, UINT(room));
+    if (length == 0 || length >= room) {
+        dst[0] = '\0';
+        return false;
+    }
+    return true;
 }
 
-BOOL WritePifFromTemplate(HINSTANCE instance, const char *pifPath, const char *batchPath) {
-    HRSRC found = FindResourceA(instance, "#109", "PIF");
-    if (found == NULL)
-        return FALSE;
-    HGLOBAL resource = LoadResource(instance, found);
-    if (resource == NULL)
-        return FALSE;
-    DWORD size = SizeofResource(instance, found);
-    const void *bytes = LockResource(resource);
-    BOOL written = FALSE;
-    HGLOBAL memory =
-        bytes != NULL && size > 0 ? GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size) : NULL;
-    unsigned char *block = memory != NULL ? static_cast<unsigned char *>(GlobalLock(memory)) : NULL;
-    if (block != NULL) {
-        CopyMemory(block, bytes, size);
-        if (PutPifProgram(block, size, batchPath)) {
-            HANDLE pif = CreateFileA(pifPath, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
-                                     FILE_ATTRIBUTE_NORMAL, NULL);
-            if (pif != INVALID_HANDLE_VALUE) {
-                DWORD put = 0;
-                written = WriteFile(pif, block, size, &put, NULL) && put == size;
-                CloseHandle(pif);
-                if (!written)
-                    DeleteByName(pifPath);
-            }
+TempNameSource SystemTempNames() {
+    return TempNameSource{MakeSystemTempName, NULL};
+}
+
+HANDLE CreateTempBatch(const char *folder, bool withPif, TempNameSource names, char *batchName,
+                       char *pifName, HANDLE *pif) {
+    *pif = INVALID_HANDLE_VALUE;
+    // Each reserved ".TMP" stays until the end, so that the next name made is another one.
+    char reserved[kNameTries][MAX_PATH];
+    int reservedCount = 0;
+    HANDLE batch = INVALID_HANDLE_VALUE;
+    while (batch == INVALID_HANDLE_VALUE && reservedCount < kNameTries &&
+           names.make(names.context, folder, reserved[reservedCount])) {
+        const char *temp = reserved[reservedCount++];
+        if (!MakeTempNames(temp, batchName, kTempNameCapacity, pifName, kTempNameCapacity))
+            break;
+        batch = CreateNew(batchName);
+        if (batch == INVALID_HANDLE_VALUE) {
+            if (NameTaken())
+                continue;
+            break;
         }
-        GlobalUnlock(memory);
+        if (!withPif)
+            break;
+        *pif = CreateNew(pifName);
+        if (*pif != INVALID_HANDLE_VALUE)
+            break;
+        const bool taken = NameTaken();
+        CloseHandle(batch);
+        DeleteByName(batchName);
+        batch = INVALID_HANDLE_VALUE;
+        if (!taken)
+            break;
     }
-    if (memory != NULL)
-        GlobalFree(memory);
-    FreeResource(resource);
+    for (int i = 0; i < reservedCount; ++i)
+        DeleteByName(reserved[i]);
+    if (batch == INVALID_HANDLE_VALUE) {
+        batchName[0] = '\0';
+        pifName[0] = '\0';
+    } else if (!withPif) {
+        pifName[0] = '\0';
+    }
+    return batch;
+}
+
+BOOL WritePifFromTemplate(HINSTANCE instance, HANDLE pif, const char *batchPath) {
+    BOOL written = FALSE;
+    HRSRC found = FindResourceA(instance, "#109", "PIF");
+    HGLOBAL resource = found != NULL ? LoadResource(instance, found) : NULL;
+    if (resource != NULL) {
+        DWORD size = SizeofResource(instance, found);
+        const void *bytes = LockResource(resource);
+        HGLOBAL memory =
+            bytes != NULL && size > 0 ? GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size) : NULL;
+        unsigned char *block =
+            memory != NULL ? static_cast<unsigned char *>(GlobalLock(memory)) : NULL;
+        if (block != NULL) {
+            CopyMemory(block, bytes, size);
+            DWORD put = 0;
+            written = PutPifProgram(block, size, batchPath) &&
+                      WriteFile(pif, block, size, &put, NULL) && put == size;
+            GlobalUnlock(memory);
+        }
+        if (memory != NULL)
+            GlobalFree(memory);
+        FreeResource(resource);
+    }
+    CloseHandle(pif);
     return written;
 }
 
 BOOL WriteSelfDeleteBatch(HANDLE batch, const char *batchPath, const char *pifPath,
-                          const char *installFolder, const char *ownPath) {
+                          const char *installFolder, const char *ownPath, bool ntFamily) {
     BatchScript script;
     BOOL written = FALSE;
     // The lines may be as long as the interpreter that will run them takes (StartSelfDelete).
-    if (BuildSelfDeleteLines(ownPath, installFolder, pifPath, batchPath,
-                             BatchLineLimit(IsNtFamily()), &script)) {
+    if (BuildSelfDeleteLines(ownPath, installFolder, pifPath, batchPath, BatchLineLimit(ntFamily),
+                             &script)) {
         for (int i = 0; i < script.count; ++i) {
             // Parent folders are only worth removing while the batch is being written at all.
             if (script.lines[i].needsEarlierWrite && !written)
@@ -119,8 +180,8 @@ BOOL WriteSelfDeleteBatch(HANDLE batch, const char *batchPath, const char *pifPa
     return written;
 }
 
-void StartSelfDelete(const char *pifPath, const char *batchPath) {
-    if (IsNtFamily())
+void StartSelfDelete(const char *pifPath, const char *batchPath, bool ntFamily) {
+    if (ntFamily)
         StartThroughInterpreter(batchPath);
     else
         StartPif(pifPath);

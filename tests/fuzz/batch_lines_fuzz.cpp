@@ -1,5 +1,5 @@
 // The self-deletion batch lines from any own path, install folder and temporary names: no batch
-// at all, or lines that each fit their 128-byte buffer and send every command to the right place.
+// at all, or lines that each fit the interpreter's limit and send every command to the right place.
 #include "fuzz_input.h"
 #include "common/batch_lines.h"
 
@@ -13,18 +13,33 @@ bool StartsWith(const std::string &text, const std::string &lead) {
     return text.compare(0, lead.size(), lead) == 0;
 }
 
-// A path as the batch writes it: in double quotes when it holds a blank.
+// A path as the batch writes it: in double quotes, each "%" doubled.
 std::string Arg(const std::string &path) {
-    return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
+    std::string written = "\"";
+    for (char c : path) {
+        written += c;
+        if (c == '%')
+            written += '%';
+    }
+    return written + "\"";
 }
 
-// The path of an rmdir line, without the quotes it may carry.
+// A path that no quoting keeps inside one argument of one line.
+bool Unquotable(const std::string &path) {
+    for (char c : path)
+        if (static_cast<unsigned char>(c) < 0x20 || c == '"')
+            return true;
+    return false;
+}
+
+// The path of an rmdir line, its quotes taken off and its "%" undoubled.
 std::string RmdirPath(const std::string &line) {
-    std::string path = line.substr(6);
-    // Quotes are ours only around a path that holds a blank; other quote characters belong to it.
-    if (path.size() >= 2 && path.front() == '"' && path.back() == '"' &&
-        path.find(' ') != std::string::npos)
-        path = path.substr(1, path.size() - 2);
+    std::string path;
+    for (size_t i = 7; i + 1 < line.size(); ++i) {
+        path += line[i];
+        if (line[i] == '%')
+            ++i;
+    }
     return path;
 }
 
@@ -34,18 +49,18 @@ void CheckScript(const std::string &own, const std::string &folder, const std::s
     if (!built) {
         if (script.count != 0)
             __builtin_trap();
-        // A refusal needs a reason: no drive root, a line too long, or more folder levels than
-        // lines (only empty levels, "\\" in a row, can need that many).
-        bool reason = rootEnd == std::string::npos ||
-                      6 + Arg(own.substr(0, rootEnd + 1)).size() > limit ||
-                      4 + Arg(own).size() > limit || 6 + Arg(folder).size() > limit ||
-                      4 + Arg(pif).size() > limit || 4 + Arg(batch).size() > limit ||
-                      folder.find("\\\\") != std::string::npos;
+        // A refusal needs a reason: no drive root, a path no quoting can hold, a line too long,
+        // or more folder levels than lines (only empty levels, "\\" in a row, can need that many).
+        bool reason = rootEnd == std::string::npos || Unquotable(own) || Unquotable(folder) ||
+                      Unquotable(pif) || Unquotable(batch) || 25 + Arg(own).size() > limit ||
+                      6 + Arg(folder).size() > limit || 4 + Arg(pif).size() > limit ||
+                      4 + Arg(batch).size() > limit || folder.find("\\\\") != std::string::npos;
         if (!reason)
             __builtin_trap();
         return;
     }
-    if (script.count < 6 || script.count > kMaxBatchLines)
+    const int fixed = 11 + (pif.empty() ? 1 : 2); // lines other than rmdir
+    if (script.count < fixed + 1 || script.count > kMaxBatchLines)
         __builtin_trap();
     std::string lines[kMaxBatchLines];
     for (int i = 0; i < script.count; ++i) {
@@ -53,16 +68,24 @@ void CheckScript(const std::string &own, const std::string &folder, const std::s
         if (std::memchr(line.text, '\0', limit + 1) == nullptr)
             __builtin_trap(); // within the interpreter's limit: room left for CR LF and NUL
         lines[i] = line.text;
+        // No path may leave its quotes: an even count of them on every line.
+        size_t quotes = 0;
+        for (char c : lines[i])
+            quotes += c == '"' ? 1 : 0;
+        if (quotes % 2 != 0)
+            __builtin_trap();
     }
     const int last = script.count - 1;
     if (lines[0] != "@echo off" || lines[1] != "chdir " + Arg(own.substr(0, rootEnd + 1)) ||
-        lines[2] != "del " + Arg(own) || lines[last - 1] != "del " + Arg(pif) ||
-        lines[last] != "del " + Arg(batch))
+        lines[4] != "del " + Arg(own) || lines[5] != "if not exist " + Arg(own) + " goto gone" ||
+        lines[10] != ":gone" || lines[last] != "del " + Arg(batch) ||
+        (!pif.empty() && lines[last - 1] != "del " + Arg(pif)))
         __builtin_trap();
     // rmdir: the folder, then each parent, strictly shorter each time, never past the drive.
-    if (lines[3] != "rmdir " + Arg(folder) || script.lines[3].needsEarlierWrite)
+    const int firstRmdir = 11, lastRmdir = last - (pif.empty() ? 1 : 2);
+    if (lines[firstRmdir] != "rmdir " + Arg(folder) || script.lines[firstRmdir].needsEarlierWrite)
         __builtin_trap();
-    for (int i = 4; i < last - 1; ++i) {
+    for (int i = firstRmdir + 1; i <= lastRmdir; ++i) {
         if (!StartsWith(lines[i], "rmdir ") || !script.lines[i].needsEarlierWrite)
             __builtin_trap();
         const std::string parent = RmdirPath(lines[i]);

@@ -19,20 +19,24 @@ bool PrepareInstalledState() {
 
 std::vector<std::string> TemporaryBatchFiles() {
     std::vector<std::string> found;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((WindowsDirectory() + "\\unt*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
-        return found;
-    do {
-        found.push_back(entry.cFileName);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    for (const std::string &folder : {WindowsDirectory() + "\\", std::string(temp)}) {
+        WIN32_FIND_DATAA entry;
+        HANDLE search = FindFirstFileA((folder + "unt*").c_str(), &entry);
+        if (search == INVALID_HANDLE_VALUE)
+            continue;
+        do {
+            found.push_back(folder + entry.cFileName);
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
     return found;
 }
 
 void DeleteTemporaryBatchFiles() {
-    for (const std::string &name : TemporaryBatchFiles())
-        DeleteFileA((WindowsDirectory() + "\\" + name).c_str());
+    for (const std::string &path : TemporaryBatchFiles())
+        DeleteFileA(path.c_str());
 }
 
 HWND WaitForConfirmation(DWORD processId, DWORD milliseconds) {

@@ -15,7 +15,8 @@
 // [Brindlemoor] Install record in BRINDMOR.INI and the uninstall key. False when any part failed.
 bool PrepareInstalledState();
 
-// The temporary batch and PIF files (unt*.bat, unt*.pif, unt*.tmp) in the Windows directory.
+// The temporary batch and PIF files (unt*.bat, unt*.pif, unt*.tmp), as full paths: in the
+// temporary folder, where the uninstaller puts them, or in the Windows directory.
 std::vector<std::string> TemporaryBatchFiles();
 void DeleteTemporaryBatchFiles();
 

@@ -8,8 +8,10 @@
 #include <vector>
 
 namespace {
-std::vector<std::string> Lines(const BatchScript &script) {
-    std::vector<std::string> lines;
+using Lines = std::vector<std::string>;
+
+Lines LinesOf(const BatchScript &script) {
+    Lines lines;
     for (int i = 0; i < script.count; ++i)
         lines.push_back(script.lines[i].text);
     return lines;
@@ -19,63 +21,135 @@ BatchScript script; // large: kept off the stack
 
 const char kPif[] = "C:\\WINDOWS\\unt1A2B.pif";
 const char kBat[] = "C:\\WINDOWS\\unt1A2B.bat";
+const std::string kLastTry =
+    "if \"%brindtries%\"==\"" + std::string(kSelfDeleteTries, '.') + "\" goto gone";
+
+// The start of every batch: the drive's root, then the uninstaller deleted, tried again about
+// once a second while its process still holds the file. `own` as it stands in the lines.
+Lines Start(const std::string &root, const std::string &own) {
+    return {"@echo off",
+            "chdir " + root,
+            "set brindtries=",
+            ":retry",
+            "del " + own,
+            "if not exist " + own + " goto gone",
+            "set brindtries=%brindtries%.",
+            kLastTry,
+            "ping -n 2 127.0.0.1 >nul",
+            "goto retry",
+            ":gone"};
+}
+
+Lines Joined(Lines lines, const Lines &more) {
+    lines.insert(lines.end(), more.begin(), more.end());
+    return lines;
+}
+
+const int kStart = 11; // lines before the first rmdir
 } // namespace
 
 TEST(SelfDeleteBatch, DefaultInstallFolder) {
     ASSERT_TRUE(BuildSelfDeleteLines("C:\\TWL\\BRINDMOR\\brindd95.exe", "C:\\TWL\\BRINDMOR", kPif,
                                      kBat, kDosBatchLineLimit, &script));
-    std::vector<std::string> expected = {"@echo off",
-                                         "chdir C:\\",
-                                         "del C:\\TWL\\BRINDMOR\\brindd95.exe",
-                                         "rmdir C:\\TWL\\BRINDMOR",
-                                         "rmdir C:\\TWL",
-                                         "del C:\\WINDOWS\\unt1A2B.pif",
-                                         "del C:\\WINDOWS\\unt1A2B.bat"};
-    EXPECT_EQ(expected, Lines(script));
-    EXPECT_FALSE(script.lines[3].needsEarlierWrite);
-    EXPECT_TRUE(script.lines[4].needsEarlierWrite);
+    const Lines expected =
+        Joined(Start("\"C:\\\"", "\"C:\\TWL\\BRINDMOR\\brindd95.exe\""),
+               {"rmdir \"C:\\TWL\\BRINDMOR\"", "rmdir \"C:\\TWL\"",
+                "del \"C:\\WINDOWS\\unt1A2B.pif\"", "del \"C:\\WINDOWS\\unt1A2B.bat\""});
+    EXPECT_EQ(expected, LinesOf(script));
+    EXPECT_FALSE(script.lines[kStart].needsEarlierWrite);
+    EXPECT_TRUE(script.lines[kStart + 1].needsEarlierWrite);
+
+    // Without a PIF (the NT family runs the batch itself) there is no line for it.
+    ASSERT_TRUE(BuildSelfDeleteLines("C:\\TWL\\BRINDMOR\\brindd95.exe", "C:\\TWL\\BRINDMOR", "",
+                                     kBat, kDosBatchLineLimit, &script));
+    EXPECT_EQ(kStart + 3, script.count);
+    EXPECT_EQ("del \"C:\\WINDOWS\\unt1A2B.bat\"", LinesOf(script).back());
 }
 
 TEST(SelfDeleteBatch, FolderDepths) {
     ASSERT_TRUE(BuildSelfDeleteLines("C:\\GAMES\\brindd95.exe", "C:\\GAMES", kPif, kBat,
                                      kDosBatchLineLimit, &script));
-    std::vector<std::string> lines = Lines(script);
-    ASSERT_EQ(6u, lines.size());
-    EXPECT_EQ("rmdir C:\\GAMES", lines[3]) << "one level: exactly one rmdir";
-    EXPECT_EQ("del C:\\WINDOWS\\unt1A2B.pif", lines[4]);
+    Lines lines = LinesOf(script);
+    ASSERT_EQ(kStart + 3u, lines.size());
+    EXPECT_EQ("rmdir \"C:\\GAMES\"", lines[kStart]) << "one level: exactly one rmdir";
 
     ASSERT_TRUE(BuildSelfDeleteLines("D:\\A\\BB\\CCC\\brindd95.exe", "D:\\A\\BB\\CCC", kPif, kBat,
                                      kDosBatchLineLimit, &script));
-    lines = Lines(script);
-    ASSERT_EQ(8u, lines.size());
-    EXPECT_EQ("chdir D:\\", lines[1]);
-    EXPECT_EQ("rmdir D:\\A\\BB\\CCC", lines[3]);
-    EXPECT_EQ("rmdir D:\\A\\BB", lines[4]);
-    EXPECT_EQ("rmdir D:\\A", lines[5]) << "deepest first, never the root";
+    lines = LinesOf(script);
+    ASSERT_EQ(kStart + 5u, lines.size());
+    EXPECT_EQ("chdir \"D:\\\"", lines[1]);
+    EXPECT_EQ("rmdir \"D:\\A\\BB\\CCC\"", lines[kStart]);
+    EXPECT_EQ("rmdir \"D:\\A\\BB\"", lines[kStart + 1]);
+    EXPECT_EQ("rmdir \"D:\\A\"", lines[kStart + 2]) << "deepest first, never the root";
 
     ASSERT_TRUE(
         BuildSelfDeleteLines("C:\\brindd95.exe", "C:", kPif, kBat, kDosBatchLineLimit, &script));
-    lines = Lines(script);
-    ASSERT_EQ(6u, lines.size());
-    EXPECT_EQ("chdir C:\\", lines[1]);
-    EXPECT_EQ("del C:\\brindd95.exe", lines[2]);
-    EXPECT_EQ("rmdir C:", lines[3]) << "an uninstaller in the root: a single rmdir of the drive";
+    lines = LinesOf(script);
+    ASSERT_EQ(kStart + 3u, lines.size());
+    EXPECT_EQ("del \"C:\\brindd95.exe\"", lines[4]);
+    EXPECT_EQ("rmdir \"C:\"", lines[kStart]) << "in the root: a single rmdir of the drive";
+}
+
+// Every path is quoted and its "%" doubled, whatever it holds: unquoted, cmd splits a path at a
+// blank, ";", "=" or ",", runs what follows "&", and reads "%" and "^" as its own.
+TEST(SelfDeleteBatch, EveryPathQuotedWithItsPercentSignsDoubled) {
+    const struct {
+        const char *folder, *written; // the install folder, and as its rmdir line names it
+    } rows[] = {
+        {"C:\\My Games", "\"C:\\My Games\""}, {"C:\\Tom&Jerry", "\"C:\\Tom&Jerry\""},
+        {"C:\\Sale50%", "\"C:\\Sale50%%\""},  {"C:\\%TEMP%", "\"C:\\%%TEMP%%\""},
+        {"C:\\a;b=c,d", "\"C:\\a;b=c,d\""},   {"C:\\up^down", "\"C:\\up^down\""},
+        {"C:\\Wow!(2)", "\"C:\\Wow!(2)\""},
+    };
+    for (const auto &row : rows) {
+        const std::string own = std::string(row.folder) + "\\brindd95.exe";
+        ASSERT_TRUE(BuildSelfDeleteLines(own.c_str(), row.folder, "C:\\W 1%\\unt1.pif",
+                                         "C:\\W 1%\\unt1.bat", kDosBatchLineLimit, &script))
+            << row.folder;
+        const std::string written = std::string(row.written);
+        const std::string ownWritten = written.substr(0, written.size() - 1) + "\\brindd95.exe\"";
+        EXPECT_EQ(Joined(Start("\"C:\\\"", ownWritten),
+                         {"rmdir " + written, "del \"C:\\W 1%%\\unt1.pif\"",
+                          "del \"C:\\W 1%%\\unt1.bat\""}),
+                  LinesOf(script))
+            << row.folder;
+    }
+
+    // Each parent is cut from the path as it is, then quoted itself.
+    ASSERT_TRUE(BuildSelfDeleteLines("C:\\Program Files\\50%\\Z\\u.exe",
+                                     "C:\\Program Files\\50%\\Z", "", kBat, kDosBatchLineLimit,
+                                     &script));
+    const Lines lines = LinesOf(script);
+    EXPECT_EQ("rmdir \"C:\\Program Files\\50%%\\Z\"", lines[kStart]);
+    EXPECT_EQ("rmdir \"C:\\Program Files\\50%%\"", lines[kStart + 1]);
+    EXPECT_EQ("rmdir \"C:\\Program Files\"", lines[kStart + 2]);
+
+    // No quoting keeps a quote or a line break inside one argument: such paths get no batch.
+    EXPECT_FALSE(
+        BuildSelfDeleteLines("C:\\a\"b\\u.exe", "C:\\a\"b", "", kBat, kCmdBatchLineLimit, &script));
+    EXPECT_FALSE(BuildSelfDeleteLines("C:\\a\r\ndel x\\u.exe", "C:\\a\r\ndel x", "", kBat,
+                                      kCmdBatchLineLimit, &script));
+    EXPECT_EQ(0, script.count);
 }
 
 TEST(SelfDeleteBatch, NothingWhenALineWouldBeCut) {
-    std::string folder = "C:\\" + std::string(116, 'f'); // "rmdir " + 119 = 125 characters
-    std::string own = folder + "\\u";                    // "del " + 121 = 125 characters
+    // The longest line: "if not exist ", the quoted path, " goto gone" (25 characters around it).
+    std::string folder = "C:\\" + std::string(84, 'f'); // own path: 87 + 13 = 100
+    std::string own = folder + "\\brindd95.exe";
     ASSERT_TRUE(
-        BuildSelfDeleteLines(own.c_str(), folder.c_str(), kPif, kBat, kDosBatchLineLimit, &script));
-    EXPECT_EQ(125u, std::strlen(script.lines[3].text));
+        BuildSelfDeleteLines(own.c_str(), folder.c_str(), "", kBat, kDosBatchLineLimit, &script));
+    EXPECT_EQ(125u, std::strlen(script.lines[5].text));
 
-    std::string deeper = "C:\\" + std::string(117, 'f');
-    EXPECT_FALSE(
-        BuildSelfDeleteLines("C:\\u.exe", deeper.c_str(), kPif, kBat, kDosBatchLineLimit, &script));
+    std::string deeper = folder + "f";
+    std::string deeperOwn = deeper + "\\brindd95.exe";
+    EXPECT_FALSE(BuildSelfDeleteLines(deeperOwn.c_str(), deeper.c_str(), "", kBat,
+                                      kDosBatchLineLimit, &script));
     EXPECT_EQ(0, script.count);
+    std::string percent = "C:\\%" + std::string(83, 'f') + "\\brindd95.exe"; // 100, "%" doubled
+    EXPECT_FALSE(SelfDeleteLinesFit(percent.c_str(), kDosBatchLineLimit));
 
-    std::string longOwn = "C:\\GAMES\\" + std::string(120, 'u') + ".exe"; // del line too long
-    EXPECT_FALSE(BuildSelfDeleteLines(longOwn.c_str(), "C:\\GAMES", kPif, kBat, kDosBatchLineLimit,
+    const std::string longFolder = "C:\\" + std::string(119, 'f'); // "rmdir " + 2 + 122 = 130
+    EXPECT_FALSE(BuildSelfDeleteLines("C:\\u.exe", longFolder.c_str(), "", kBat, kDosBatchLineLimit,
                                       &script));
     EXPECT_FALSE(BuildSelfDeleteLines("brindd95.exe", "brindd95.exe", kPif, kBat,
                                       kDosBatchLineLimit, &script))
@@ -83,7 +157,7 @@ TEST(SelfDeleteBatch, NothingWhenALineWouldBeCut) {
 }
 
 // The line limit follows the interpreter that runs the batch: MS-DOS takes 125 characters, the
-// NT family's interpreter a quoted MAX_PATH path behind its command; never more than a line holds.
+// NT family's interpreter every path Setup can make, even one whose every character is a "%".
 TEST(SelfDeleteBatch, LinesAsLongAsTheInterpreterTakes) {
     EXPECT_EQ(kDosBatchLineLimit, BatchLineLimit(false));
     EXPECT_EQ(kCmdBatchLineLimit, BatchLineLimit(true));
@@ -93,89 +167,28 @@ TEST(SelfDeleteBatch, LinesAsLongAsTheInterpreterTakes) {
         BuildSelfDeleteLines(own.c_str(), deep.c_str(), kPif, kBat, kDosBatchLineLimit, &script));
     ASSERT_TRUE(
         BuildSelfDeleteLines(own.c_str(), deep.c_str(), kPif, kBat, kCmdBatchLineLimit, &script));
-    EXPECT_EQ("del " + own, Lines(script)[2]);
-    EXPECT_EQ("rmdir " + deep, Lines(script)[3]);
+    EXPECT_EQ("del \"" + own + "\"", LinesOf(script)[4]);
+    EXPECT_EQ("rmdir \"" + deep + "\"", LinesOf(script)[kStart]);
 
-    const std::string longest = "C:\\" + std::string(246, 'p') + " \\brindd95.exe"; // 263
-    ASSERT_TRUE(
-        BuildSelfDeleteLines(longest.c_str(), "C:", kPif, kBat, kCmdBatchLineLimit, &script));
-    EXPECT_EQ(kCmdBatchLineLimit, std::strlen(script.lines[2].text)) << "del, quotes and path";
-    const std::string longer = "C:\\" + std::string(247, 'p') + " \\brindd95.exe";
+    // Every MAX_PATH path fits, even one of "%" signs (259 characters, 502 once doubled).
+    const std::string percents = "C:\\" + std::string(243, '%') + "\\brindd95.exe";
+    ASSERT_EQ(259u, percents.size());
+    EXPECT_TRUE(SelfDeleteLinesFit(percents.c_str(), kCmdBatchLineLimit));
+    // The longest line the room takes, and one more character under a larger limit.
+    const std::string fits = "C:\\" + std::string(255, '%') + "\\uu.exe"; // if-line: 545
+    ASSERT_TRUE(BuildSelfDeleteLines(fits.c_str(), "C:", "", kBat, kCmdBatchLineLimit, &script));
+    EXPECT_EQ(kCmdBatchLineLimit, std::strlen(script.lines[5].text));
+    const std::string longer = "C:\\" + std::string(256, '%') + "\\u.exe"; // if-line: 546
     EXPECT_FALSE(
-        BuildSelfDeleteLines(longer.c_str(), "C:", kPif, kBat, kCmdBatchLineLimit + 10, &script))
+        BuildSelfDeleteLines(longer.c_str(), "C:", "", kBat, kCmdBatchLineLimit + 10, &script))
         << "a limit past the line's room is the room";
 
     // Whether an uninstaller at a path could remove itself and its folders.
-    const std::string dos = "C:\\" + std::string(105, 'd') + "\\brindd95.exe"; // del: 125
+    const std::string dos = "C:\\" + std::string(84, 'd') + "\\brindd95.exe";
     EXPECT_TRUE(SelfDeleteLinesFit(dos.c_str(), kDosBatchLineLimit));
-    const std::string over = "C:\\" + std::string(106, 'd') + "\\brindd95.exe";
+    const std::string over = "C:\\" + std::string(85, 'd') + "\\brindd95.exe";
     EXPECT_FALSE(SelfDeleteLinesFit(over.c_str(), kDosBatchLineLimit));
     EXPECT_TRUE(SelfDeleteLinesFit(over.c_str(), kCmdBatchLineLimit));
     EXPECT_TRUE(SelfDeleteLinesFit("d:\\brindd95.exe", kDosBatchLineLimit));
     EXPECT_FALSE(SelfDeleteLinesFit("brindd95.exe", kCmdBatchLineLimit)) << "no drive";
-}
-
-TEST(SelfDeleteBatch, PathsWithBlanksAreQuoted) {
-    // One level, with the Windows directory holding a blank too.
-    ASSERT_TRUE(BuildSelfDeleteLines("C:\\My Games\\brindd95.exe", "C:\\My Games",
-                                     "C:\\MY WIN\\unt1A2B.pif", "C:\\MY WIN\\unt1A2B.bat",
-                                     kDosBatchLineLimit, &script));
-    std::vector<std::string> expected = {"@echo off",
-                                         "chdir C:\\",
-                                         "del \"C:\\My Games\\brindd95.exe\"",
-                                         "rmdir \"C:\\My Games\"",
-                                         "del \"C:\\MY WIN\\unt1A2B.pif\"",
-                                         "del \"C:\\MY WIN\\unt1A2B.bat\""};
-    EXPECT_EQ(expected, Lines(script));
-
-    // Three levels: each parent is cut from the unquoted path, then quoted as it needs.
-    ASSERT_TRUE(BuildSelfDeleteLines("C:\\Program Files\\X Y\\Z\\brindd95.exe",
-                                     "C:\\Program Files\\X Y\\Z", kPif, kBat, kDosBatchLineLimit,
-                                     &script));
-    expected = {"@echo off",
-                "chdir C:\\",
-                "del \"C:\\Program Files\\X Y\\Z\\brindd95.exe\"",
-                "rmdir \"C:\\Program Files\\X Y\\Z\"",
-                "rmdir \"C:\\Program Files\\X Y\"",
-                "rmdir \"C:\\Program Files\"",
-                "del C:\\WINDOWS\\unt1A2B.pif",
-                "del C:\\WINDOWS\\unt1A2B.bat"};
-    EXPECT_EQ(expected, Lines(script));
-    EXPECT_TRUE(script.lines[5].needsEarlierWrite);
-
-    // Only the deepest folder has a blank: its parents stay unquoted.
-    ASSERT_TRUE(BuildSelfDeleteLines("D:\\AA\\BB\\C D\\u.exe", "D:\\AA\\BB\\C D", kPif, kBat,
-                                     kDosBatchLineLimit, &script));
-    std::vector<std::string> lines = Lines(script);
-    ASSERT_EQ(8u, lines.size());
-    EXPECT_EQ("rmdir \"D:\\AA\\BB\\C D\"", lines[3]);
-    EXPECT_EQ("rmdir D:\\AA\\BB", lines[4]);
-    EXPECT_EQ("rmdir D:\\AA", lines[5]);
-
-    // An uninstaller with a blank in its name in the root: one rmdir of the drive, unquoted.
-    ASSERT_TRUE(
-        BuildSelfDeleteLines("C:\\brind d95.exe", "C:", kPif, kBat, kDosBatchLineLimit, &script));
-    lines = Lines(script);
-    ASSERT_EQ(6u, lines.size());
-    EXPECT_EQ("chdir C:\\", lines[1]);
-    EXPECT_EQ("del \"C:\\brind d95.exe\"", lines[2]);
-    EXPECT_EQ("rmdir C:", lines[3]);
-}
-
-TEST(SelfDeleteBatch, QuotesCountTowardsTheLineLimit) {
-    std::string folder = "C:\\ " + std::string(113, 'f'); // "rmdir " + 2 quotes + 117 = 125
-    std::string own = folder + "\\u";                     // "del " + 2 quotes + 119 = 125
-    ASSERT_TRUE(
-        BuildSelfDeleteLines(own.c_str(), folder.c_str(), kPif, kBat, kDosBatchLineLimit, &script));
-    EXPECT_EQ(125u, std::strlen(script.lines[2].text));
-    EXPECT_EQ(125u, std::strlen(script.lines[3].text));
-    EXPECT_EQ('"', script.lines[3].text[124]);
-
-    std::string deeper = folder + "f"; // 126 with its quotes
-    EXPECT_FALSE(
-        BuildSelfDeleteLines("C:\\u.exe", deeper.c_str(), kPif, kBat, kDosBatchLineLimit, &script));
-    EXPECT_EQ(0, script.count);
-    std::string ownLonger = folder + "\\uu";
-    EXPECT_FALSE(BuildSelfDeleteLines(ownLonger.c_str(), folder.c_str(), kPif, kBat,
-                                      kDosBatchLineLimit, &script));
 }

@@ -1,4 +1,4 @@
-// Paths put on a command line or in a batch line, quoted only when a blank would split them.
+// Paths put on a command line or in a batch line, quoted so that the interpreter takes them whole.
 #include <gtest/gtest.h>
 
 #include "common/command_quoting.h"
@@ -29,4 +29,27 @@ TEST(BoundedText, PathArgumentsAreQuotedOnlyWithABlank) {
     char small[20] = "x ";
     EXPECT_FALSE(AppendPathArgument(small, sizeof small, "C:\\My Games\\b.exe")); // 19 + 2 quotes
     EXPECT_STREQ("x ", small);
+}
+
+TEST(CommandQuoting, BatchPathsAlwaysQuotedWithPercentDoubled) {
+    const struct {
+        const char *path;
+        size_t length;
+        const char *written; // nullptr: refused
+    } rows[] = {
+        {"C:\\TWL", 6, "\"C:\\TWL\""},
+        {"C:\\50%\\x", 8, "\"C:\\50%%\\x\""},
+        {"C:\\50%\\x", 5, "\"C:\\50\""}, // only the first `length` characters
+        {"C:\\a&b^c", 8, "\"C:\\a&b^c\""},
+        {"C:\\a\"b", 6, nullptr},
+        {"C:\\a\nb", 6, nullptr},
+        {"%%%%%%%", 7, nullptr}, // 14 and 2 quotes do not fit 16 with the NUL
+        {"%%%%%%", 6, "\"%%%%%%%%%%%%\""},
+    };
+    for (const auto &row : rows) {
+        char out[16] = "stale";
+        EXPECT_EQ(row.written != nullptr, PutBatchPath(row.path, row.length, out, sizeof out))
+            << row.path;
+        EXPECT_STREQ(row.written != nullptr ? row.written : "", out) << row.path;
+    }
 }

@@ -118,13 +118,16 @@ TEST(PlanInstall, RefusalsAndTheirReasons) {
         {fits, Facts(), InstallAccepted},
         {tooDeep, Facts(), RefusedFolder},
         {"C:\\" + std::string(253, 'f'), Facts(), RefusedFolder}, // cut by the choice: refused
-        // "del " and the uninstaller's path must fit the interpreter's line: 108 characters of
-        // folder under MS-DOS (106 with a blank, quoted), the browser's deepest on NT.
-        {"C:\\" + std::string(105, 'd'), dos, InstallAccepted},
-        {"C:\\" + std::string(106, 'd'), dos, RefusedNotRemovable},
-        {"C:\\ " + std::string(102, 'd'), dos, InstallAccepted},
-        {"C:\\ " + std::string(103, 'd'), dos, RefusedNotRemovable},
+        // The uninstaller's quoted path, each "%" doubled, must fit the interpreter's line with
+        // the test around it: 87 characters of folder under MS-DOS (86 with a "%"); on NT any
+        // folder whose paths fit, the browser's deepest made of "%" signs included.
+        {"C:\\" + std::string(84, 'd'), dos, InstallAccepted},
+        {"C:\\" + std::string(85, 'd'), dos, RefusedNotRemovable},
+        {"C:\\%" + std::string(82, 'd'), dos, InstallAccepted},
+        {"C:\\%" + std::string(83, 'd'), dos, RefusedNotRemovable},
         {"C:\\" + std::string(124, 'd'), Facts(), InstallAccepted},
+        {"C:\\" + std::string(124, '%'), Facts(), InstallAccepted},
+        {"C:\\" + std::string(241, '%'), Facts(), InstallAccepted},
         {"C:\\TWL\\BRINDMOR", huge, RefusedSourceSize},
         {"C:\\TWL\\BRINDMOR", largest, InstallAccepted},
     };

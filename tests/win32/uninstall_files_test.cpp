@@ -11,8 +11,10 @@
 #include "launcher/setup/install_facts.h"
 #include "tests/support/machine_state.h"
 #include "tests/support/uninstall_state.h"
+#include "uninstaller/self_delete.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -84,6 +86,81 @@ InstallState LauncherState() {
     const InstallState state = GetInstallState();
     FreeLibrary(launcher);
     return state;
+}
+
+// Runs a program as its debugger, on a thread of its own (the one that started it must wait for
+// its events), and holds the program up for a while when it calls for its exit: a breakpoint on
+// the exit call, so that the process, its image and so its file are still there meanwhile.
+struct DelayedExit {
+    std::string program;
+    DWORD holdMilliseconds;
+    DWORD processId; // once started
+    HANDLE started;  // an event, set once started (or failed to)
+    bool exitHeld;
+};
+
+DWORD WINAPI RunHoldingTheExit(void *parameter) {
+    DelayedExit *run = static_cast<DelayedExit *>(parameter);
+    // ntdll lies at the same address in every process, and every exit goes through this call.
+    BYTE *const exitCall = reinterpret_cast<BYTE *>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlExitUserProcess"));
+    std::string line = run->program;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    const BOOL created =
+        exitCall != NULL && CreateProcessA(NULL, &line[0], NULL, NULL, FALSE,
+                                           DEBUG_ONLY_THIS_PROCESS, NULL, NULL, &startup, &info);
+    run->processId = created ? info.dwProcessId : 0;
+    SetEvent(run->started);
+    if (!created)
+        return 1;
+    const BYTE breakpoint = 0xCC;
+    BYTE original = 0;
+    DEBUG_EVENT event;
+    while (WaitForDebugEvent(&event, 60000)) {
+        DWORD status = DBG_CONTINUE;
+        const DWORD code = event.dwDebugEventCode;
+        if (code == CREATE_PROCESS_DEBUG_EVENT) {
+            // The debugger's own handle would keep the file in use.
+            if (event.u.CreateProcessInfo.hFile != NULL)
+                CloseHandle(event.u.CreateProcessInfo.hFile);
+            ReadProcessMemory(info.hProcess, exitCall, &original, 1, NULL);
+            WriteProcessMemory(info.hProcess, exitCall, &breakpoint, 1, NULL);
+            FlushInstructionCache(info.hProcess, exitCall, 1);
+        } else if (code == LOAD_DLL_DEBUG_EVENT && event.u.LoadDll.hFile != NULL) {
+            CloseHandle(event.u.LoadDll.hFile);
+        } else if (code == EXCEPTION_DEBUG_EVENT) {
+            const EXCEPTION_RECORD &exception = event.u.Exception.ExceptionRecord;
+            if (exception.ExceptionCode != EXCEPTION_BREAKPOINT) {
+                status = DBG_EXCEPTION_NOT_HANDLED;
+            } else if (exception.ExceptionAddress == exitCall) {
+                Sleep(run->holdMilliseconds);
+                run->exitHeld = true;
+                // The call's first byte back, and the thread back to it.
+                WriteProcessMemory(info.hProcess, exitCall, &original, 1, NULL);
+                FlushInstructionCache(info.hProcess, exitCall, 1);
+                HANDLE thread =
+                    OpenThread(THREAD_GET_CONTEXT | THREAD_SET_CONTEXT, FALSE, event.dwThreadId);
+                CONTEXT context = {};
+                context.ContextFlags = CONTEXT_CONTROL;
+                GetThreadContext(thread, &context);
+#ifdef _WIN64
+                context.Rip = reinterpret_cast<DWORD64>(exitCall);
+#else
+                context.Eip = reinterpret_cast<DWORD>(exitCall);
+#endif
+                SetThreadContext(thread, &context);
+                CloseHandle(thread);
+            }
+        }
+        ContinueDebugEvent(event.dwProcessId, event.dwThreadId, status);
+        if (code == EXIT_PROCESS_DEBUG_EVENT)
+            break;
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return 0;
 }
 
 } // namespace
@@ -203,4 +280,127 @@ TEST_F(UninstallFiles, TwoInstallationsSideBySideRemovedInEitherOrder) {
         EXPECT_FALSE(FileExists(IniPath()));
         EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
     }
+}
+
+// Folders whose names hold characters cmd.exe reads as its own (Setup's browser lets some through;
+// a user may rename the folder to anything): the batch removes the uninstaller and every folder of
+// the title's, and no file that a path split or cut at that character would name.
+TEST_F(UninstallFiles, FoldersWithCharactersTheInterpreterReadsAreRemovedWholeAndNothingElse) {
+    const std::string kSplitRest = "C:\\b"; // what follows a split, taken from the batch's C:\ .
+    for (const char special : std::string("&%;=^!() ")) {
+        const std::string folder = std::string("C:\\TWL\\a") + special + "b";
+        SCOPED_TRACE(folder);
+        ResetTitleState();
+        DeleteTree(kSplitRest);
+        // The files a misread line would delete: the path cut at the character, the path without
+        // it, and the rest after it.
+        const std::string decoys[] = {"C:\\TWL\\a", "C:\\TWL\\ab\\brindd95.exe",
+                                      kSplitRest + "\\brindd95.exe"};
+        ASSERT_TRUE(CreateDirectoryA("C:\\TWL", NULL));
+        ASSERT_TRUE(CreateDirectoryA("C:\\TWL\\ab", NULL));
+        ASSERT_TRUE(CreateDirectoryA(kSplitRest.c_str(), NULL));
+        for (const std::string &decoy : decoys)
+            ASSERT_TRUE(WriteWholeFile(decoy, "not the title's"));
+        ASSERT_TRUE(InstallInto(folder.c_str()));
+
+        const std::string uninstaller = folder + "\\brindd95.exe";
+        RemoveWithYes("\"" + uninstaller + "\"");
+        WaitForSelfDeletion(uninstaller);
+        EXPECT_FALSE(FolderExists(folder));
+        EXPECT_FALSE(FileExists(IniPath()));
+        EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+        for (const std::string &decoy : decoys)
+            EXPECT_EQ("not the title's", ReadWholeFile(decoy)) << decoy;
+        EXPECT_TRUE(TemporaryBatchFiles().empty());
+    }
+    DeleteTree(kSplitRest);
+}
+
+// The uninstaller's exit is held up for a few seconds (as on a slow or busy machine), so that its
+// file is still in use when the batch first tries it: the batch waits for it instead of leaving it
+// and its folders behind.
+TEST_F(UninstallFiles, TheBatchWaitsForTheUninstallersDelayedExit) {
+    DelayedExit run = {INSTALLED_UNINSTALLER, 4000, 0, CreateEventA(NULL, TRUE, FALSE, NULL),
+                       false};
+    HANDLE debugger = CreateThread(NULL, 0, RunHoldingTheExit, &run, 0, NULL);
+    ASSERT_NE(nullptr, debugger);
+    WaitForSingleObject(run.started, 10000);
+    HWND dialog = run.processId != 0 ? WaitForConfirmation(run.processId, 10000) : NULL;
+    if (dialog != NULL)
+        ClickButton(dialog, 1002);
+    const bool ended = WaitForSingleObject(debugger, 40000) == WAIT_OBJECT_0;
+    CloseHandle(debugger);
+    CloseHandle(run.started);
+    ASSERT_NE(nullptr, dialog);
+    ASSERT_TRUE(ended);
+    EXPECT_TRUE(run.exitHeld);
+    EXPECT_TRUE(WaitUntilGone(INSTALLED_UNINSTALLER, 15000));
+    EXPECT_TRUE(WaitUntilGone("C:\\TWL", 15000)) << "the folders stayed";
+    WaitForSelfDeletion(INSTALLED_UNINSTALLER);
+    EXPECT_TRUE(TemporaryBatchFiles().empty());
+}
+
+namespace {
+// Temporary names as GetTempFileNameA makes them (the ".TMP" file created), from a list.
+struct ListedNames {
+    std::vector<std::string> names;
+    size_t next;
+};
+
+bool MakeListedName(void *context, const char *folder, char name[MAX_PATH]) {
+    ListedNames *list = static_cast<ListedNames *>(context);
+    if (list->next >= list->names.size())
+        return false;
+    const std::string path = std::string(folder) + "\\" + list->names[list->next++];
+    lstrcpynA(name, path.c_str(), MAX_PATH);
+    return WriteWholeFile(path, "");
+}
+} // namespace
+
+// The batch and PIF are made new: a name another file holds is passed over, never overwritten,
+// and the ".TMP" names reserved on the way are deleted, also where their paths pass the 128
+// characters that OpenFile takes.
+TEST(SelfDeleteFiles, NamesOtherFilesHoldArePassedOverNeverOverwritten) {
+    const std::string folder = "C:\\TWL\\" + std::string(125, 't'); // "\\untC.bat": 141
+    DeleteTree("C:\\TWL");
+    ASSERT_TRUE(CreateDirectoryA("C:\\TWL", NULL));
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
+    ASSERT_TRUE(WriteWholeFile(folder + "\\untA.bat", "another program's batch"));
+    ASSERT_TRUE(WriteWholeFile(folder + "\\untB.pif", "another program's PIF"));
+
+    ListedNames list = {{"untA.TMP", "untB.TMP", "untC.TMP"}, 0};
+    char batchName[kTempNameCapacity], pifName[kTempNameCapacity];
+    HANDLE pif = INVALID_HANDLE_VALUE;
+    HANDLE batch = CreateTempBatch(folder.c_str(), true, TempNameSource{MakeListedName, &list},
+                                   batchName, pifName, &pif);
+    ASSERT_NE(INVALID_HANDLE_VALUE, batch);
+    ASSERT_NE(INVALID_HANDLE_VALUE, pif);
+    CloseHandle(batch);
+    CloseHandle(pif);
+    EXPECT_EQ(folder + "\\untC.bat", batchName);
+    EXPECT_EQ(folder + "\\untC.pif", pifName);
+    EXPECT_EQ("another program's batch", ReadWholeFile(folder + "\\untA.bat"));
+    EXPECT_EQ("another program's PIF", ReadWholeFile(folder + "\\untB.pif"));
+    EXPECT_FALSE(FileExists(folder + "\\untB.bat")) << "made for a name the PIF could not have";
+    for (const char *reserved : {"\\untA.TMP", "\\untB.TMP", "\\untC.TMP"})
+        EXPECT_FALSE(FileExists(folder + reserved)) << reserved;
+
+    // The NT family needs no PIF; and a name that stays taken is given up after a few tries.
+    list = {{"untD.TMP"}, 0};
+    batch = CreateTempBatch(folder.c_str(), false, TempNameSource{MakeListedName, &list}, batchName,
+                            pifName, &pif);
+    ASSERT_NE(INVALID_HANDLE_VALUE, batch);
+    CloseHandle(batch);
+    EXPECT_EQ(folder + "\\untD.bat", batchName);
+    EXPECT_STREQ("", pifName);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, pif);
+    list = {std::vector<std::string>(20, "untA.TMP"), 0};
+    batch = CreateTempBatch(folder.c_str(), false, TempNameSource{MakeListedName, &list}, batchName,
+                            pifName, &pif);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, batch);
+    EXPECT_STREQ("", batchName);
+    EXPECT_LT(list.next, list.names.size()) << "the tries are bounded";
+    EXPECT_EQ("another program's batch", ReadWholeFile(folder + "\\untA.bat"));
+    EXPECT_FALSE(FileExists(folder + "\\untA.TMP"));
+    DeleteTree("C:\\TWL");
 }
