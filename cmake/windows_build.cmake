@@ -47,12 +47,13 @@ function(add_gui_program target output)
   target_include_directories(${target} PRIVATE ${GENERATED_DIR})
 endfunction()
 
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${GENERATED_DIR} -I${CMAKE_SOURCE_DIR}/launcher/resources -I${CMAKE_SOURCE_DIR}/uninstaller/resources")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${GENERATED_DIR} -I${CMAKE_SOURCE_DIR}/launcher/resources -I${CMAKE_SOURCE_DIR}/uninstaller/resources -I${CMAKE_SOURCE_DIR}/common/resources")
 
+set(PROGRAM_MANIFEST ${CMAKE_SOURCE_DIR}/common/resources/program.manifest)
 set_source_files_properties(launcher/resources/launcher.rc PROPERTIES OBJECT_DEPENDS
-  "${GENERATED_DIR}/picture.bmp;${GENERATED_DIR}/progress.bmp;${GENERATED_DIR}/launcher.ico")
+  "${GENERATED_DIR}/picture.bmp;${GENERATED_DIR}/progress.bmp;${GENERATED_DIR}/launcher.ico;${PROGRAM_MANIFEST}")
 set_source_files_properties(uninstaller/resources/uninstaller.rc PROPERTIES OBJECT_DEPENDS
-  "${GENERATED_DIR}/uninstaller.ico;${GENERATED_DIR}/template.pif")
+  "${GENERATED_DIR}/uninstaller.ico;${GENERATED_DIR}/template.pif;${PROGRAM_MANIFEST}")
 add_gui_program(rbrindmor RBRINDMOR launcher/app/entry_win32.cpp launcher/resources/launcher.rc)
 target_link_libraries(rbrindmor PRIVATE launcher_lib)
 add_gui_program(brinddel BRINDDEL uninstaller/entry_win32.cpp uninstaller/resources/uninstaller.rc)
