@@ -329,6 +329,14 @@ TEST_F(UninstallFiles, TheBatchWaitsForTheUninstallersDelayedExit) {
     if (dialog != NULL)
         ClickButton(dialog, 1002);
     const bool ended = WaitForSingleObject(debugger, 40000) == WAIT_OBJECT_0;
+    if (!ended) { // the debugger thread uses `run`: end its program and let it finish first
+        HANDLE program = OpenProcess(PROCESS_TERMINATE, FALSE, run.processId);
+        if (program != NULL) {
+            TerminateProcess(program, 1);
+            CloseHandle(program);
+        }
+        WaitForSingleObject(debugger, 70000);
+    }
     CloseHandle(debugger);
     CloseHandle(run.started);
     ASSERT_NE(nullptr, dialog);
