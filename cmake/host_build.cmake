@@ -33,6 +33,8 @@ file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.c
 add_executable(unit_tests ${UNIT_TEST_SOURCES})
 target_compile_options(unit_tests PRIVATE ${PROJECT_WARNINGS})
 target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR})
+# Tests that read the resource scripts the programs are built from.
+target_compile_definitions(unit_tests PRIVATE BRINDLE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(unit_tests PRIVATE launcher_core uninstaller_core common_core GTest::gtest_main)
 if(TARGET artwork_lib)
   target_link_libraries(unit_tests PRIVATE artwork_lib)

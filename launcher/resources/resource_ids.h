@@ -107,7 +107,12 @@
 #define LANG_SETUP_TEXT3 56
 #define LANG_SPACE_SHORT 57
 #define LANG_NO_DRIVE 58
-#define LANG_ABOUT_MENU 60
-#define LANG_INSTALL_FAILED 61
+
+/* Texts the launcher added to the language block. A block's own texts sit at offsets 1 to 59 and
+   the blocks lie as close as 60 ids apart (1280, 1340, 1400), so these go in a range of their own
+   per block, base + 2000 + n, that no block and no other block's range reaches. */
+#define LANG_ADDED 2000
+#define LANG_ABOUT_MENU (LANG_ADDED + 1)
+#define LANG_INSTALL_FAILED (LANG_ADDED + 2)
 
 #endif

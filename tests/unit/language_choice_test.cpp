@@ -3,9 +3,14 @@
 
 #include "tests/unit/fake_string_table.h"
 #include "launcher/core/language_choice.h"
+#include "launcher/resources/resource_ids.h"
 
+#include <cctype>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 using Table = FakeStrings;
@@ -76,4 +81,59 @@ TEST(LanguageBaseByName, CaseRulesDifferByBlock) {
     table.erase(481);
     table.erase(641);
     EXPECT_EQ(160u, LanguageBaseByName(strings)); // 1340 and 1400 are never candidates
+}
+
+namespace {
+// Every base the locale table knows; the blocks lie as close as 60 ids apart.
+const unsigned kBases[] = {160, 320, 480, 640, 800, 960, 1120, 1280, 1340, 1400};
+const unsigned kBlockTexts = 59; // a block's own texts are at offsets 1 to 59
+
+// The ids a block claims: its own offsets, and the range of texts the launcher added to it.
+bool Claims(unsigned base, unsigned id) {
+    if (id <= base)
+        return false;
+    const unsigned offset = id - base;
+    return offset <= kBlockTexts || (offset > LANG_ADDED && offset - LANG_ADDED <= kBlockTexts);
+}
+
+// The string ids of the launcher's resource script, as the program is built from it.
+std::vector<unsigned> ResourceScriptStringIds() {
+    std::ifstream script(BRINDLE_SOURCE_DIR "/launcher/resources/launcher.rc");
+    std::vector<unsigned> ids;
+    bool inTable = false;
+    std::string line;
+    while (std::getline(script, line)) {
+        std::istringstream words(line);
+        std::string first;
+        words >> first;
+        if (first == "STRINGTABLE" || first == "END")
+            inTable = first == "STRINGTABLE";
+        else if (inTable && !first.empty() && std::isdigit(static_cast<unsigned char>(first[0])))
+            ids.push_back(unsigned(std::stoul(first)));
+    }
+    return ids;
+}
+} // namespace
+
+// A language string is loaded from base + offset: each of the built texts belongs to exactly one
+// block, and its offset, taken to any block of the locale table, reaches no other block's ids.
+TEST(LanguageBlockIds, EveryTextStaysInItsOwnBlockWhateverTheBase) {
+    const std::vector<unsigned> ids = ResourceScriptStringIds();
+    ASSERT_GT(ids.size(), 60u) << "the resource script's string table was not read";
+    for (unsigned id : ids) {
+        if (id < kBases[0])
+            continue; // a fixed string
+        unsigned owner = 0, owners = 0;
+        for (unsigned base : kBases)
+            if (Claims(base, id)) {
+                owner = base;
+                ++owners;
+            }
+        ASSERT_EQ(1u, owners) << "string " << id << " belongs to " << owners << " blocks";
+        const unsigned offset = id - owner;
+        for (unsigned base : kBases)
+            for (unsigned other : kBases)
+                EXPECT_EQ(other == base, Claims(other, base + offset))
+                    << "offset " << offset << " of block " << base << " and block " << other;
+    }
 }

@@ -101,9 +101,10 @@ TEST_F(LauncherStrings, LanguageBlockAtItsOffsets) {
         {58, "Drive %c: is non-existent. Please specify a different drive."},
         {59, "Insufficient disk space, A total of %lu bytes are required (an additional %lu bytes "
              "are needed)."},
-        {60, "About Brindlemoor..."},
-        {61, "Setup could not copy the title's files. Check the disc and the install folder, then "
-             "press Setup again."},
+        {LANG_ABOUT_MENU, "About Brindlemoor..."},
+        {LANG_INSTALL_FAILED,
+         "Setup could not copy the title's files. Check the disc and the install folder, then "
+         "press Setup again."},
     };
     for (const auto &row : block)
         EXPECT_EQ(row.text, Lang(row.offset)) << "offset " << row.offset;
