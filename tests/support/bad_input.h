@@ -9,8 +9,8 @@
 
 namespace bad_input {
 const DWORD kWait = 15000;
-const char kInstallFailed[] = "Setup could not copy the title's files. Check the disc and the "
-                              "install folder, then press Setup again.";
+const char kInstallFailed[] = "Setup could not install the title. Check the disc and the install "
+                              "folder.";
 
 // Runs a Unix command line (Wine starts ELF programs, with no handle to wait on), then waits up
 // to 5 s for `done` to hold.

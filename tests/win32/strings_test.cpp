@@ -103,8 +103,7 @@ TEST_F(LauncherStrings, LanguageBlockAtItsOffsets) {
              "are needed)."},
         {LANG_ABOUT_MENU, "About Brindlemoor..."},
         {LANG_INSTALL_FAILED,
-         "Setup could not copy the title's files. Check the disc and the install folder, then "
-         "press Setup again."},
+         "Setup could not install the title. Check the disc and the install folder."},
     };
     for (const auto &row : block)
         EXPECT_EQ(row.text, Lang(row.offset)) << "offset " << row.offset;
