@@ -43,7 +43,8 @@ void PresentOutcome(HWND mainDialog, const InstallOutcome &outcome) {
     if (outcome.refusal == RefusedNoTitle)
         return; // the user gave up looking for the disc: nothing changed, nothing to say
     // Play keeps the state it had; the text shows also where the dialog hid its status line.
-    ShowStatus(mainDialog, LANG_INSTALL_FAILED);
+    ShowStatus(mainDialog,
+               outcome.refusal == RefusedSourceSize ? LANG_INSTALL_TOO_LARGE : LANG_INSTALL_FAILED);
     ShowWindow(GetDlgItem(mainDialog, IDC_STATUS), SW_SHOW);
 }
 

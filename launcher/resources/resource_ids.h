@@ -114,5 +114,7 @@
 #define LANG_ADDED 2000
 #define LANG_ABOUT_MENU (LANG_ADDED + 1)
 #define LANG_INSTALL_FAILED (LANG_ADDED + 2)
+#define LANG_DATA_TOO_LARGE (LANG_ADDED + 3)    /* the Setup dialog's space line */
+#define LANG_INSTALL_TOO_LARGE (LANG_ADDED + 4) /* the status line */
 
 #endif

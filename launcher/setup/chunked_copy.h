@@ -4,6 +4,9 @@
 
 const uint32_t kChunkSize = 32767;
 
+// The largest data file the copy carries: its size travels in the reader's 32-bit count.
+const uint64_t kLargestCopy = 0xFFFFFFFFull;
+
 // An open source file and its size in bytes; both zero while none is open.
 struct SourceReader {
     void *handle;

@@ -5,6 +5,7 @@
 #include "../../common/batch_lines.h"
 #include "../../common/command_quoting.h"
 #include "../../common/text.h"
+#include "chunked_copy.h"
 #include "install_paths.h"
 
 namespace {
@@ -53,7 +54,7 @@ InstallRefusal CheckInstallFolder(const char *folder, const InstallFacts &facts)
 InstallPlan PlanInstall(const InstallChoice &choice, const InstallFacts &facts) {
     InstallPlan plan = {};
     plan.refusal = !facts.titleFound ? RefusedNoTitle : CheckInstallFolder(choice.folder, facts);
-    if (plan.refusal == InstallAccepted && facts.sourceBytes > 0xFFFFFFFFull)
+    if (plan.refusal == InstallAccepted && facts.sourceBytes > kLargestCopy)
         plan.refusal = RefusedSourceSize;
     if (plan.refusal != InstallAccepted)
         return plan;

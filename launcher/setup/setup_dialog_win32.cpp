@@ -7,6 +7,7 @@
 #include "../../common/window_placement.h"
 #include "../resources/resource_ids.h"
 #include "browse_dialog.h"
+#include "chunked_copy.h"
 #include "drive_query.h"
 #include "space_lines.h"
 
@@ -27,19 +28,25 @@ void ShowSpaceAvailable(HWND dialog, SetupDialogData &data) {
     SetDlgItemTextA(dialog, IDC_SETUP_AVAILABLE, line);
 }
 
-// Rebuilds the space-needed line (1015) and enables Setup (1) only when the data file fits.
+// Rebuilds the space-needed line (1015) and enables Setup (1) only when the data file can be
+// copied and fits; otherwise the line ends with the reason.
 void ShowSpaceNeeded(HWND dialog, const SetupDialogData &data) {
     const uint64_t sourceBytes = data.facts->sourceBytes;
     char label[256], line[256];
     LoadLangString(LANG_SPACE_NEEDED, label, sizeof label);
     BuildSpaceLine(label, data.folder, NeededKb(sourceBytes), line, sizeof line);
-    bool fits = SetupSpaceSuffices(sourceBytes, data.space);
-    if (!fits) {
+    // A file the copy cannot carry is refused also on a drive with room for it.
+    UINT reason = 0;
+    if (!SetupSpaceSuffices(sourceBytes, data.space))
+        reason = LANG_SPACE_SHORT;
+    else if (sourceBytes > kLargestCopy)
+        reason = LANG_DATA_TOO_LARGE;
+    if (reason != 0) {
         char warning[256];
-        LoadLangString(LANG_SPACE_SHORT, warning, sizeof warning);
+        LoadLangString(reason, warning, sizeof warning);
         AppendText(line, sizeof line, warning);
     }
-    EnableWindow(GetDlgItem(dialog, IDC_SETUP_START), fits ? TRUE : FALSE);
+    EnableWindow(GetDlgItem(dialog, IDC_SETUP_START), reason == 0 ? TRUE : FALSE);
     SetDlgItemTextA(dialog, IDC_SETUP_NEEDED, line);
 }
 

@@ -18,6 +18,8 @@ using namespace bad_input;
 namespace {
 const char kDefaultFolder[] = "C:\\TWL\\BRINDMOR";
 const char kSpaceShort[] = "    ** Insufficient space available ** ";
+const char kTooLarge[] = "    ** Data file too large to install ** ";
+const char kInstallTooLarge[] = "Setup cannot install the title: its data file is 4 GB or larger.";
 
 class BadInputSetup : public ::testing::Test {
   protected:
@@ -90,6 +92,48 @@ TEST_F(BadInputSetup, ADataFileLargerThanTheFreeSpace) {
     EXPECT_FALSE(enabled) << "Setup is offered for a data file that cannot fit";
     EXPECT_FALSE(FolderExists("C:\\TWL"));
     EXPECT_EQ("", InstallRecord());
+}
+
+TEST_F(BadInputSetup, ADataFileTheCopyCannotCarryIsRefusedWithItsReason) {
+    const unsigned long long size = 4ull << 30; // one byte past the copy's 32-bit count
+    ULARGE_INTEGER available = {}, total = {}, totalFree = {};
+    ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, &total, &totalFree));
+    if (available.QuadPart < size + (64ull << 20))
+        GTEST_SKIP() << "drive C: has no room for it: the refusal would be one for want of space";
+    DiscDataSwap swap;
+    ASSERT_TRUE(swap.moved());
+    ASSERT_TRUE(MakeSparseFile(swap.path(), size));
+
+    // The drive has room: the Setup dialog offers no Setup and says why.
+    HWND setup = OpenSetupDialog(main_, launcher_.id);
+    ASSERT_NE(nullptr, setup);
+    std::string needed = ControlText(setup, IDC_SETUP_NEEDED);
+    bool enabled = ControlEnabled(setup, IDC_SETUP_START);
+    ClickButton(setup, IDCANCEL);
+    Settle();
+    EXPECT_EQ("Space needed on drive C: " + std::to_string((size + 500000) / 1024) + " KB" +
+                  kTooLarge,
+              needed);
+    EXPECT_FALSE(enabled) << "Setup is offered for a data file the copy cannot carry";
+
+    // The disc is found only once Setup was pressed: the install is refused before anything is
+    // written, and the status line says why.
+    ASSERT_TRUE(EjectDiscDrive());
+    setup = OpenSetupDialog(main_, launcher_.id);
+    ASSERT_NE(nullptr, setup);
+    ASSERT_TRUE(ControlEnabled(setup, IDC_SETUP_START)) << "no data file to size without the disc";
+    ClickButton(setup, IDC_SETUP_START);
+    HWND prompt = WaitForMessageBox(launcher_.id, kWait);
+    ASSERT_NE(nullptr, prompt) << "no prompt for the disc";
+    ASSERT_TRUE(RestoreDiscDrive());
+    ClickButton(prompt, IDRETRY);
+    for (int i = 0; i < 50 && ControlText(main_, IDC_STATUS) != kInstallTooLarge; ++i)
+        Settle(100);
+    EXPECT_EQ(kInstallTooLarge, ControlText(main_, IDC_STATUS));
+    EXPECT_TRUE(ControlVisible(main_, IDC_STATUS));
+    EXPECT_FALSE(FolderExists("C:\\TWL"));
+    EXPECT_EQ("", InstallRecord());
+    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
 }
 
 TEST_F(BadInputSetup, AnInstallFolderThatIsAFile) {

@@ -85,8 +85,8 @@ TEST_F(OneLineTexts, TheMainWindowsStatusLine) {
     // picture, which ends the visible line.
     const LONG width = PictureWidth();
     ASSERT_GT(width, 0);
-    const UINT shown[] = {LANG_SETUP_REQUIRED, LANG_SETUP_INCOMPLETE, LANG_COPYING, LANG_READY,
-                          LANG_INSTALL_FAILED};
+    const UINT shown[] = {LANG_SETUP_REQUIRED, LANG_SETUP_INCOMPLETE, LANG_COPYING,
+                          LANG_READY,          LANG_INSTALL_FAILED,   LANG_INSTALL_TOO_LARGE};
     for (UINT offset : shown)
         ExpectFits(IDC_STATUS, Lang(offset), width);
 }
@@ -100,5 +100,6 @@ TEST_F(OneLineTexts, TheSetupDialogsSpaceLines) {
     ExpectFits(IDC_SETUP_AVAILABLE, line, LONG_MAX);
     BuildSpaceLine(Lang(LANG_SPACE_NEEDED).c_str(), "C:\\TWL", NeededKb(0x1FFFFFFFFull), line,
                    sizeof line);
-    ExpectFits(IDC_SETUP_NEEDED, line + Lang(LANG_SPACE_SHORT), LONG_MAX);
+    for (UINT reason : {LANG_SPACE_SHORT, LANG_DATA_TOO_LARGE})
+        ExpectFits(IDC_SETUP_NEEDED, line + Lang(reason), LONG_MAX);
 }

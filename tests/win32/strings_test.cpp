@@ -104,6 +104,9 @@ TEST_F(LauncherStrings, LanguageBlockAtItsOffsets) {
         {LANG_ABOUT_MENU, "About Brindlemoor..."},
         {LANG_INSTALL_FAILED,
          "Setup could not install the title. Check the disc and the install folder."},
+        {LANG_DATA_TOO_LARGE, "    ** Data file too large to install ** "},
+        {LANG_INSTALL_TOO_LARGE,
+         "Setup cannot install the title: its data file is 4 GB or larger."},
     };
     for (const auto &row : block)
         EXPECT_EQ(row.text, Lang(row.offset)) << "offset " << row.offset;
