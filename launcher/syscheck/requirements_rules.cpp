@@ -1,9 +1,11 @@
 // What counts as enough machine for the title: processor, colour depth and a usable wave device.
 #include "requirements_rules.h"
 
-bool ProcessorSufficient(unsigned architecture, unsigned level) {
+bool ProcessorSufficient(unsigned architecture, unsigned level, unsigned long type) {
     if (architecture != kProcessorArchitectureX86)
         return true;
+    if (level == 0) // the 9x family leaves the level out and names the processor by its type
+        return type >= kProcessorIntel486;
     return level >= 4;
 }
 

@@ -4,11 +4,13 @@
 
 // The values of the Win32 constants these rules read, kept here so the rules need no <windows.h>.
 const unsigned kProcessorArchitectureX86 = 0; // PROCESSOR_ARCHITECTURE_INTEL
+const unsigned long kProcessorIntel486 = 486; // PROCESSOR_INTEL_486
 const unsigned long kWaveCapsSync = 0x0010;   // WAVECAPS_SYNC
 const unsigned long kWaveFormat2M08 = 0x0010; // WAVE_FORMAT_2M08: 22.05 kHz, mono, 8 bits
 
-// Any non-x86 machine passes; an x86 one needs processor level 4 (the 80486 class) or better.
-bool ProcessorSufficient(unsigned architecture, unsigned level);
+// Any non-x86 machine passes; an x86 one needs processor level 4 (the 80486 class) or better. The
+// 9x family fills in no level (0): there the processor type (386, 486, 586) decides.
+bool ProcessorSufficient(unsigned architecture, unsigned level, unsigned long type);
 
 // planes x bits per pixel gives the bit count; 32 bits or more always pass, otherwise 2 to that
 // power must reach the minimum number of colours.

@@ -11,7 +11,8 @@
 static BOOL IsProcessorSufficient() {
     SYSTEM_INFO info = {};
     GetSystemInfo(&info);
-    return ProcessorSufficient(info.wProcessorArchitecture, info.wProcessorLevel);
+    return ProcessorSufficient(info.wProcessorArchitecture, info.wProcessorLevel,
+                               info.dwProcessorType);
 }
 
 static BOOL IsMousePresent() {

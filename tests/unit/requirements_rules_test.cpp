@@ -63,10 +63,24 @@ TEST(ChooseWaveDevice, StopsAtTheFirstUsableDevice) {
     EXPECT_EQ((std::vector<unsigned>{0, 1}), probe.asked);
 }
 
-TEST(ProcessorSufficient, X86LevelAndOtherArchitectures) {
-    EXPECT_FALSE(ProcessorSufficient(kProcessorArchitectureX86, 3));
-    EXPECT_TRUE(ProcessorSufficient(kProcessorArchitectureX86, 4));
-    EXPECT_TRUE(ProcessorSufficient(kProcessorArchitectureX86, 6));
-    EXPECT_TRUE(ProcessorSufficient(9, 0));  // x64
-    EXPECT_TRUE(ProcessorSufficient(12, 0)); // ARM64
+TEST(ProcessorSufficient, BothShapesOfTheSystemInformation) {
+    const struct {
+        unsigned architecture, level;
+        unsigned long type;
+        bool sufficient;
+    } rows[] = {
+        // The NT family fills in the level.
+        {kProcessorArchitectureX86, 3, 386, false},
+        {kProcessorArchitectureX86, 4, 486, true},
+        {kProcessorArchitectureX86, 6, 586, true},
+        // The 9x family leaves the level 0 and names the processor by its type.
+        {kProcessorArchitectureX86, 0, 386, false},
+        {kProcessorArchitectureX86, 0, 486, true},
+        {kProcessorArchitectureX86, 0, 586, true},
+        {9, 0, 8664, true}, // x64
+        {12, 0, 0, true},   // ARM64
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(row.sufficient, ProcessorSufficient(row.architecture, row.level, row.type))
+            << row.architecture << " level " << row.level << " type " << row.type;
 }
