@@ -8,6 +8,7 @@
 struct MainDialogState {
     BOOL commandBusy; // a Play or Help command runs: a disc removal meanwhile only sets discGone
     BOOL discGone;
+    BOOL discSeen; // the title's disc has been in a drive during this run: only then can it go
     MainPicture picture;
 };
 

@@ -1,8 +1,6 @@
 // The launcher's main dialog: picture, status line, Play, Setup, Help and Exit.
 #include "main_dialog.h"
 
-#include <dbt.h>
-
 #include "../../common/process.h"
 #include "../../common/string_source.h"
 #include "../../common/window_placement.h"
@@ -10,6 +8,7 @@
 #include "../resources/resource_ids.h"
 #include "../syscheck/disc_paths.h"
 #include "../syscheck/title_disc.h"
+#include "../syscheck/volume_event.h"
 #include "../ui/about_box.h"
 #include "main_layout.h"
 #include "play_help.h"
@@ -122,6 +121,13 @@ static void ShowInstallState(HWND dialog, InstallState state) {
         ShowWindow(GetDlgItem(dialog, IDC_STATUS), SW_HIDE);
 }
 
+// TRUE when some drive holds the title's disc.
+static BOOL TitleDiscInADrive() {
+    char label[15];
+    LoadLangString(LANG_VOLUME_LABEL, label, sizeof label);
+    return FindTitleDisc(label) != kTitleNotFound;
+}
+
 static void InitMainDialog(HWND dialog, MainDialogState &dialogState) {
     SetWindowTextFromLang(dialog, LANG_TITLE);
     const InstallState state = GetInstallState();
@@ -133,26 +139,26 @@ static void InitMainDialog(HWND dialog, MainDialogState &dialogState) {
     FitNarrowPicture(dialog, picture, picture.height, state);
     CenterWindow(dialog, GetDesktopWindow());
     AddAboutMenuEntry(dialog);
+    dialogState.discSeen = TitleDiscInADrive();
     SetDlgItemTextFromLang(dialog, IDC_PLAY, LANG_PLAY);
     SetDlgItemTextFromLang(dialog, IDC_SETUP, LANG_SETUP);
     SetDlgItemTextFromLang(dialog, IDC_HELP_BUTTON, LANG_HELP);
     SetDlgItemTextFromLang(dialog, IDC_EXIT, LANG_EXIT);
 }
 
-// TRUE when the event is the completed removal of a volume and no drive holds the title's disc.
-static BOOL DiscRemoved(WPARAM event, LPARAM eventData) {
-    if (event != DBT_DEVICEREMOVECOMPLETE || eventData == 0)
+// TRUE when a volume was removed and no drive holds the title's disc any more. Until the disc has
+// been in a drive (a launcher started from the hard disk), no removal can be the disc's.
+static BOOL DiscRemoved(MainDialogState &state, WPARAM event, LPARAM eventData) {
+    const VolumeEvent volume = ReadVolumeEvent(event, reinterpret_cast<const void *>(eventData));
+    if (volume == VolumeArrived && !state.discSeen)
+        state.discSeen = TitleDiscInADrive();
+    if (volume != VolumeRemoved || !state.discSeen)
         return FALSE;
-    const DEV_BROADCAST_HDR *header = reinterpret_cast<const DEV_BROADCAST_HDR *>(eventData);
-    if (header->dbch_devicetype != DBT_DEVTYP_VOLUME)
-        return FALSE;
-    char label[15];
-    LoadLangString(LANG_VOLUME_LABEL, label, sizeof label);
-    return FindTitleDisc(label) == kTitleNotFound;
+    return !TitleDiscInADrive();
 }
 
 static void OnDeviceChange(HWND dialog, MainDialogState &state, WPARAM event, LPARAM eventData) {
-    state.discGone = DiscRemoved(event, eventData);
+    state.discGone = DiscRemoved(state, event, eventData);
     if (state.discGone && !state.commandBusy)
         EndDialog(dialog, 0);
 }

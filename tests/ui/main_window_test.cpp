@@ -192,7 +192,8 @@ TEST_F(MainWindowTest, TakingTheDiscOutEndsAnIdleLauncher) {
     EXPECT_EQ(0u, code);
 }
 
-TEST_F(MainWindowTest, TakingOutAnotherDiscKeepsItOpen) {
+TEST_F(MainWindowTest, OnlyTheTitlesDiscGoingAwayEndsIt) {
+    // Started from the disc: another disc taken out leaves the title's disc in its drive.
     DriveRestorer drives;
     drives.Forget('m');
     ASSERT_TRUE(DefineDrive('m', DriveFolder("other-disc"), DRIVE_CDROM, "OTHER_DISC"));
@@ -203,6 +204,32 @@ TEST_F(MainWindowTest, TakingOutAnotherDiscKeepsItOpen) {
     Settle(1000);
     EXPECT_TRUE(IsWindow(dialog_));
     EXPECT_FALSE(WaitForExit(launcher_, 0));
+    EndProcess(launcher_);
+
+    // Started from a copy on the hard disk with no disc in any drive: no removal is the disc's.
+    const std::string copy = "C:\\TWL\\DISC COPY";
+    CreateDirectoryA("C:\\TWL", NULL);
+    CreateDirectoryA(copy.c_str(), NULL);
+    ASSERT_TRUE(
+        CopyFileA(DistPath("RBRINDMOR.EXE").c_str(), (copy + "\\RBRINDMOR.EXE").c_str(), FALSE));
+    ASSERT_TRUE(EjectDiscDrive());
+    launcher_ = StartProcess("\"" + copy + "\\RBRINDMOR.EXE\"", copy.c_str());
+    dialog_ = WaitForTopWindow("TWL_AUTORUN", "Brindlemoor", launcher_.id, 15000);
+    ASSERT_NE(nullptr, dialog_);
+    BroadcastVolumeEvent(DBT_DEVICEREMOVECOMPLETE);
+    Settle(1000);
+    EXPECT_TRUE(IsWindow(dialog_)) << "an unrelated removal ended a launcher without its disc";
+
+    // The disc put in later is the title's disc: taking it out again ends the launcher.
+    ASSERT_TRUE(RestoreDiscDrive());
+    BroadcastVolumeEvent(DBT_DEVICEARRIVAL);
+    Settle();
+    ASSERT_TRUE(IsWindow(dialog_));
+    ASSERT_TRUE(EjectDiscDrive());
+    BroadcastVolumeEvent(DBT_DEVICEREMOVECOMPLETE);
+    DWORD code = 99;
+    EXPECT_TRUE(WaitForExit(launcher_, 10000, &code));
+    EXPECT_EQ(0u, code);
 }
 
 TEST_F(MainWindowTest, WindowMenuCommandOneOpensTheAboutBox) {
