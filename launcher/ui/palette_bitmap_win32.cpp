@@ -3,18 +3,11 @@
 
 #include <cstring>
 
-// biClrUsed, or every colour the bit depth allows when it is 0.
-static DWORD ColourCount(const BITMAPINFOHEADER *header) {
-    if (header->biClrUsed != 0)
-        return header->biClrUsed;
-    return header->biBitCount <= 8 ? DWORD(1) << header->biBitCount : 0;
-}
+#include "dib_layout.h"
 
-// A logical palette from a BITMAPINFOHEADER and the colour table behind it; NULL on no memory.
-static HPALETTE CreateDibPalette(const BITMAPINFOHEADER *header) {
-    const DWORD colours = ColourCount(header);
-    if (colours > 256) // no logical palette of ours holds more; the block size must not wrap
-        return NULL;
+// A logical palette from a BITMAPINFOHEADER and its `colours` table entries behind it (at most
+// 256); NULL on no memory.
+static HPALETTE CreateDibPalette(const BITMAPINFOHEADER *header, DWORD colours) {
     LOGPALETTE *logical = static_cast<LOGPALETTE *>(LocalAlloc(LPTR, 4 + 4 * size_t(colours)));
     if (logical == NULL)
         return NULL;
@@ -42,10 +35,9 @@ HBITMAP LoadPaletteBitmap(HINSTANCE instance, UINT id, HPALETTE *palette, LONG *
     if (resource == NULL)
         return NULL;
     const DWORD size = SizeofResource(instance, found);
-    // Only an uncompressed DIB of at most 8 bits with its table inside the resource is drawable.
-    const BITMAPINFOHEADER *source = static_cast<const BITMAPINFOHEADER *>(resource);
-    if (size < 40 || source->biSize != 40 || source->biCompression != BI_RGB ||
-        source->biBitCount > 8 || ColourCount(source) > 256 || 40 + 4 * ColourCount(source) > size)
+    // Only a DIB whose header, table and every pixel row lie inside the resource is drawn.
+    const DibLayout layout = ReadDibLayout(resource, size);
+    if (!layout.drawable)
         return NULL;
 
     HDC screen = GetDC(NULL);
@@ -56,9 +48,9 @@ HBITMAP LoadPaletteBitmap(HINSTANCE instance, UINT id, HPALETTE *palette, LONG *
     }
     std::memcpy(copy, resource, size);
     const BITMAPINFOHEADER *header = static_cast<const BITMAPINFOHEADER *>(copy);
-    const BYTE *bits = static_cast<const BYTE *>(copy) + 40 + 4 * ColourCount(header);
+    const BYTE *bits = static_cast<const BYTE *>(copy) + layout.bitsAt;
 
-    *palette = CreateDibPalette(header);
+    *palette = CreateDibPalette(header, layout.colours);
     HPALETTE previous = SelectPalette(screen, *palette, FALSE);
     RealizePalette(screen);
     HBITMAP bitmap = CreateDIBitmap(screen, header, CBM_INIT, bits,
