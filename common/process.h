@@ -17,5 +17,8 @@ bool ModulePath(HINSTANCE instance, char *dst, size_t capacity);
 bool IsNtFamily();
 
 // Starts a command line (its paths already quoted as they need) with the given show command,
-// creation flags and current folder (NULL: ours); does not wait. TRUE when it started.
-BOOL StartCommandLine(const char *commandLine, WORD show, DWORD flags, const char *folder);
+// creation flags and current folder (NULL: ours); does not wait. TRUE when it started. With a
+// program file named, exactly that file runs; otherwise the system finds one from the command
+// line's first word.
+BOOL StartCommandLine(const char *commandLine, WORD show, DWORD flags, const char *folder,
+                      const char *program = NULL);

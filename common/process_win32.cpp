@@ -27,7 +27,8 @@ bool IsNtFamily() {
     return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
-BOOL StartCommandLine(const char *commandLine, WORD show, DWORD flags, const char *folder) {
+BOOL StartCommandLine(const char *commandLine, WORD show, DWORD flags, const char *folder,
+                      const char *program) {
     char line[1024] = ""; // CreateProcessA may write into its command line
     if (!AppendWhole(line, sizeof line, commandLine))
         return FALSE;
@@ -37,7 +38,7 @@ BOOL StartCommandLine(const char *commandLine, WORD show, DWORD flags, const cha
     startup.wShowWindow = show;
     PROCESS_INFORMATION process = {};
     BOOL started =
-        CreateProcessA(NULL, line, NULL, NULL, FALSE, flags, NULL, folder, &startup, &process);
+        CreateProcessA(program, line, NULL, NULL, FALSE, flags, NULL, folder, &startup, &process);
     if (started) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);

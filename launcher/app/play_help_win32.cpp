@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "../../common/command_quoting.h"
 #include "../../common/process.h"
 #include "../../common/string_source.h"
 #include "../core/handoff.h"
@@ -19,10 +20,11 @@ BOOL PlayTitle(HWND mainDialog) {
     const TitleLocation title = LocateTitle(mainDialog);
     if (title.drive == kTitleNotFound)
         return FALSE;
-    char stored[256], commandLine[MAX_PATH];
+    char stored[256], player[MAX_PATH], commandLine[MAX_PATH + 2] = "";
     LoadFixedString(IDS_PLAYER, stored, sizeof stored);
-    return ResolveDiscPath(stored, title, commandLine, sizeof commandLine) &&
-           StartProgram(commandLine);
+    return ResolveDiscPath(stored, title, player, sizeof player) &&
+           AppendPathArgument(commandLine, sizeof commandLine, player) &&
+           StartProgram(player, commandLine);
 }
 
 BOOL ShowHelp(HWND mainDialog, UINT offset) {
@@ -42,5 +44,5 @@ BOOL ShowHelp(HWND mainDialog, UINT offset) {
     char commandLine[2 * MAX_PATH + 8];
     if (!BuildHelpCommandLine(program, document, commandLine, sizeof commandLine))
         return FALSE;
-    return StartProgram(commandLine);
+    return StartProgram(program, commandLine);
 }

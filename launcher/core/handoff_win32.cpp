@@ -50,9 +50,10 @@ BOOL RunRegisteredProgram(HINSTANCE instance, UINT makerId, UINT productId, UINT
     OFSTRUCT info = {};
     if (OpenFile(program, &info, OF_EXIST) == HFILE_ERROR)
         return FALSE;
-    return StartProgram(registered);
+    // The file found is the one started, with the registered text as its command line.
+    return StartProgram(info.szPathName, registered);
 }
 
-BOOL StartProgram(const char *commandLine) {
-    return StartCommandLine(commandLine, SW_SHOWNORMAL, CREATE_NEW_PROCESS_GROUP, NULL);
+BOOL StartProgram(const char *program, const char *commandLine) {
+    return StartCommandLine(commandLine, SW_SHOWNORMAL, CREATE_NEW_PROCESS_GROUP, NULL, program);
 }

@@ -226,6 +226,9 @@ TEST_F(BadInputLauncher, AFolderWithBlanksFindsTheDiscAndItsTitleRoot) {
 
     // No disc: a launcher in "C:\Title Disc\Setup Files" takes the title from "C:\Title Disc\".
     ASSERT_TRUE(EjectDiscDrive());
+    const std::string playerLog = "C:\\player-bad-input.log";
+    DeleteFileA(playerLog.c_str());
+    SetEnvironmentVariableA("BRINDLE_PLAYER_LOG", playerLog.c_str());
     dialog = StartLauncher("\"" + copy + "\\Setup Files\\RBRINDMOR.EXE\"", "C:\\");
     ASSERT_NE(nullptr, dialog);
     setup = OpenSetupDialog(dialog, launcher_.id);
@@ -235,7 +238,18 @@ TEST_F(BadInputLauncher, AFolderWithBlanksFindsTheDiscAndItsTitleRoot) {
               ControlText(setup, IDC_SETUP_NEEDED));
     EXPECT_EQ("Ready to Play!", RunSetupToEnd(dialog, setup));
     ExpectInstalledFrom(data, copy + "\\brindd95.exe");
-    Exit(dialog);
+
+    // Play starts that folder's player itself, never a program named like the folder's first word.
+    ASSERT_TRUE(CopyFileA(play_session::RecorderPath().c_str(), "C:\\Title.exe", FALSE));
+    ClickButton(dialog, IDOK);
+    EXPECT_EQ("\"" + copy + "\\BRINDMOR.EXE\"\r\n", play_session::WaitForFileText(playerLog));
+    EXPECT_TRUE(WaitForExit(launcher_, kWait)) << "Play did not end the launcher";
+    EXPECT_EQ("", ReadWholeFile(log_)) << "C:\\Title.exe was started in place of the player";
+    // Its window comes after its note: wait for it, so that it cannot outlive the clean-up.
+    EXPECT_NE(nullptr, WaitForTopWindow("TWL_ORB", "Brindlemoor", 0, kWait));
+    CloseWindowsOfClass("TWL_ORB");
+    DeleteFileA("C:\\Title.exe");
+    DeleteFileA(playerLog.c_str());
     DeleteTree(copy);
 }
 

@@ -65,6 +65,12 @@ TEST_F(Startup, RegisteredProgramWithArgumentsIsStartedWhole) {
 
 TEST_F(Startup, RegistrationsThatAreNotHandedOff) {
     const std::string recorder = RecorderPath();
+    // The file the existence test finds is the one started: never a program the system's own
+    // search would take instead (the same name with ".exe").
+    CreateDirectoryA("C:\\TWL", NULL);
+    CreateDirectoryA("C:\\TWL\\HANDOFF", NULL);
+    ASSERT_TRUE(WriteWholeFile("C:\\TWL\\HANDOFF\\PLAY", "not a program"));
+    ASSERT_TRUE(CopyFileA(recorder.c_str(), "C:\\TWL\\HANDOFF\\PLAY.EXE", FALSE));
     struct Case {
         const char *why;
         DWORD type;
@@ -75,6 +81,7 @@ TEST_F(Startup, RegistrationsThatAreNotHandedOff) {
         {"the launcher in another case, with arguments", REG_SZ, "e:\\rbrindmor.exe /again"},
         {"a missing program", REG_SZ, "C:\\NOWHERE\\PLAY.EXE"},
         {"a path cut at its blank", REG_SZ, "C:\\Program Files\\PLAY.EXE"},
+        {"a file beside a program of its name and .exe", REG_SZ, "C:\\TWL\\HANDOFF\\PLAY -x"},
         {"an empty value", REG_SZ, ""},
     };
     for (const Case &c : cases) {
