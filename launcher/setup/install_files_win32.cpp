@@ -60,9 +60,19 @@ bool CloseDestinationFile(DestinationWriter *writer) {
 } // namespace
 
 uint64_t FileBytes(const char *path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+    // Windows 95 has no GetFileAttributesExA; a search for the one name gives the same without
+    // opening the file. A wildcard would match other files: such a path names none.
+    if (path[0] == '\0')
+        return 0;
+    for (const char *at = path; *at != '\0'; ++at)
+        if (*at == '*' || *at == '?')
+            return 0;
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA(path, &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    FindClose(search);
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return 0;
     return (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
