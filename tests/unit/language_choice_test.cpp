@@ -81,6 +81,19 @@ TEST(LanguageBaseByName, CaseRulesDifferByBlock) {
     table.erase(481);
     table.erase(641);
     EXPECT_EQ(160u, LanguageBaseByName(strings)); // 1340 and 1400 are never candidates
+
+    table = ThisBuild();
+    table[161] = "Englisch";
+    table[481] = "ENGLISH"; // 480 is compared exactly, as 160 and 320 are
+    table[641] = "english";
+    EXPECT_EQ(640u, LanguageBaseByName(strings));
+}
+
+TEST(LanguageBaseByName, EveryCandidateFrom320To1280IsFound) {
+    for (unsigned base : {320u, 480u, 640u, 800u, 960u, 1120u, 1280u}) {
+        Table table = {{1, "Deutsch"}, {161, "English"}, {base + 1, "Deutsch"}};
+        EXPECT_EQ(base, LanguageBaseByName(FakeStringTable(table))) << base;
+    }
 }
 
 namespace {

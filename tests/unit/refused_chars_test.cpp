@@ -70,6 +70,13 @@ TEST(SetupRefusedCharacters, APasteLosesEveryRefusedCharacterAndKeepsTheSelectio
     EXPECT_EQ(1, from);
     EXPECT_EQ(2, to);
 
+    char before[16] = "ab c"; // the caret just before the refused character stays put
+    int at = 2, atEnd = 2;
+    EXPECT_EQ(1, RemoveRefusedCharacters(before, &at, &atEnd));
+    EXPECT_STREQ("abc", before);
+    EXPECT_EQ(2, at);
+    EXPECT_EQ(2, atEnd);
+
     char clean[16] = "C:\\TWL";
     int caret = 3, same = 3;
     EXPECT_EQ(0, RemoveRefusedCharacters(clean, &caret, &same));

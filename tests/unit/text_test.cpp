@@ -19,6 +19,8 @@ TEST(SubstitutePlaceholder, EdgeCasesOfThePair) {
     EXPECT_STREQ("a%Xb", SubstitutePlaceholder(doubled, sizeof doubled, "X", 'T'));
     char atEnd[16] = "value%";
     EXPECT_STREQ("value%", SubstitutePlaceholder(atEnd, sizeof atEnd, "X", 'T'));
+    char pairAtEnd[16] = "value%T";
+    EXPECT_STREQ("valueX", SubstitutePlaceholder(pairAtEnd, sizeof pairAtEnd, "X", 'T'));
     char lower[16] = "a%tb";
     EXPECT_STREQ("a%tb", SubstitutePlaceholder(lower, sizeof lower, "X", 'T'));
     char empty[16] = "a%Tb";
@@ -70,5 +72,6 @@ TEST(BoundedText, CopiesAndAppendsWithinCapacity) {
     EXPECT_TRUE(AppendWhole(small, sizeof small, "cde"));
     EXPECT_STREQ("abcde", small);
     EXPECT_TRUE(EqualIgnoringCase("Local", "LOCAL"));
+    EXPECT_TRUE(EqualIgnoringCase("zulu", "ZULU")); // the last letter folds too
     EXPECT_FALSE(EqualIgnoringCase("Local", "Locale"));
 }

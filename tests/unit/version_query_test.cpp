@@ -20,4 +20,9 @@ TEST(VersionValuePath, FirstTranslationOrTheUnicodeFallback) {
 
     EXPECT_FALSE(VersionValuePath(ansi, 2, "FileVersion", path, 20));
     EXPECT_STREQ("", path);
+    // "\StringFileInfo\040904E4\FileVersion" is 36 characters: 37 bytes hold it, 36 do not.
+    EXPECT_TRUE(VersionValuePath(ansi, 2, "FileVersion", path, 37));
+    EXPECT_STREQ("\\StringFileInfo\\040904E4\\FileVersion", path);
+    EXPECT_FALSE(VersionValuePath(ansi, 2, "FileVersion", path, 36));
+    EXPECT_STREQ("", path);
 }
