@@ -42,6 +42,24 @@ class BadInputSetup : public ::testing::Test {
         EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
         EXPECT_FALSE(ControlEnabled(main_, IDC_PLAY));
     }
+    // With a data file of `bytes` on the disc (sparse: it costs no space on the machine), the
+    // Setup dialog's space-needed line and whether it offers Setup; the dialog is cancelled.
+    std::string NeededLine(const DiscDataSwap &swap, unsigned long long bytes, bool *offered) {
+        *offered = true;
+        if (!MakeSparseFile(swap.path(), bytes))
+            return "(no data file made)";
+        HWND setup = OpenSetupDialog(main_, launcher_.id);
+        if (setup == NULL)
+            return "(no Setup dialog)";
+        std::string needed = ControlText(setup, IDC_SETUP_NEEDED);
+        *offered = ControlEnabled(setup, IDC_SETUP_START);
+        ClickButton(setup, IDCANCEL);
+        Settle();
+        return needed;
+    }
+    static std::string NeededFigure(unsigned long long bytes) {
+        return "Space needed on drive C: " + std::to_string((bytes + 500000) / 1024) + " KB";
+    }
     Process launcher_;
     HWND main_ = NULL;
 };
@@ -66,8 +84,7 @@ TEST_F(BadInputSetup, ADataFileWhoseReadsEndEarly) {
                 ReadsLike, probe));
     HWND setup = OpenSetupDialog(main_, launcher_.id);
     ASSERT_NE(nullptr, setup);
-    EXPECT_EQ("Space needed on drive C: " + std::to_string((4096 + 500000) / 1024) + " KB",
-              ControlText(setup, IDC_SETUP_NEEDED));
+    EXPECT_EQ(NeededFigure(4096), ControlText(setup, IDC_SETUP_NEEDED));
     ASSERT_TRUE(ControlEnabled(setup, IDC_SETUP_START));
     ExpectCleanFailure(RunSetupToEnd(main_, setup), kDefaultFolder);
 }
@@ -77,19 +94,10 @@ TEST_F(BadInputSetup, ADataFileLargerThanTheFreeSpace) {
     ASSERT_TRUE(GetDiskFreeSpaceExA("C:\\", &available, &total, &totalFree));
     DiscDataSwap swap;
     ASSERT_TRUE(swap.moved());
-    // Sparse: it costs no space on the machine.
     const unsigned long long size = available.QuadPart + (4ull << 30);
-    ASSERT_TRUE(MakeSparseFile(swap.path(), size));
-    HWND setup = OpenSetupDialog(main_, launcher_.id);
-    ASSERT_NE(nullptr, setup);
-    std::string needed = ControlText(setup, IDC_SETUP_NEEDED);
-    bool enabled = ControlEnabled(setup, IDC_SETUP_START);
-    ClickButton(setup, IDCANCEL);
-    Settle();
-    EXPECT_EQ("Space needed on drive C: " + std::to_string((size + 500000) / 1024) + " KB" +
-                  kSpaceShort,
-              needed);
-    EXPECT_FALSE(enabled) << "Setup is offered for a data file that cannot fit";
+    bool offered = true;
+    EXPECT_EQ(NeededFigure(size) + kSpaceShort, NeededLine(swap, size, &offered));
+    EXPECT_FALSE(offered) << "Setup is offered for a data file that cannot fit";
     EXPECT_FALSE(FolderExists("C:\\TWL"));
     EXPECT_EQ("", InstallRecord());
 }
@@ -102,24 +110,16 @@ TEST_F(BadInputSetup, ADataFileTheCopyCannotCarryIsRefusedWithItsReason) {
         GTEST_SKIP() << "drive C: has no room for it: the refusal would be one for want of space";
     DiscDataSwap swap;
     ASSERT_TRUE(swap.moved());
-    ASSERT_TRUE(MakeSparseFile(swap.path(), size));
 
     // The drive has room: the Setup dialog offers no Setup and says why.
-    HWND setup = OpenSetupDialog(main_, launcher_.id);
-    ASSERT_NE(nullptr, setup);
-    std::string needed = ControlText(setup, IDC_SETUP_NEEDED);
-    bool enabled = ControlEnabled(setup, IDC_SETUP_START);
-    ClickButton(setup, IDCANCEL);
-    Settle();
-    EXPECT_EQ("Space needed on drive C: " + std::to_string((size + 500000) / 1024) + " KB" +
-                  kTooLarge,
-              needed);
-    EXPECT_FALSE(enabled) << "Setup is offered for a data file the copy cannot carry";
+    bool offered = true;
+    EXPECT_EQ(NeededFigure(size) + kTooLarge, NeededLine(swap, size, &offered));
+    EXPECT_FALSE(offered) << "Setup is offered for a data file the copy cannot carry";
 
     // The disc is found only once Setup was pressed: the install is refused before anything is
     // written, and the status line says why.
     ASSERT_TRUE(EjectDiscDrive());
-    setup = OpenSetupDialog(main_, launcher_.id);
+    HWND setup = OpenSetupDialog(main_, launcher_.id);
     ASSERT_NE(nullptr, setup);
     ASSERT_TRUE(ControlEnabled(setup, IDC_SETUP_START)) << "no data file to size without the disc";
     ClickButton(setup, IDC_SETUP_START);
