@@ -96,6 +96,16 @@ TEST(PlanRemoval, OnlyWhatBelongsToThisInstallationGoes) {
     }
 }
 
+// Without a data-file name nothing is joined to the folder, so the folder is never deleted as a
+// file; a record ending in a backslash names no file Setup wrote and is left alone.
+TEST(PlanRemoval, NoDataFileNameNoDataStep) {
+    RemovalFacts facts = With(RecordFound, "C:\\TWL\\BRINDMOR\\", EntryFound, kOwn);
+    facts.dataFileName[0] = '\0';
+    const RemovalPlan plan = PlanRemoval(facts);
+    EXPECT_EQ("components entry! self", Steps(plan));
+    EXPECT_STREQ("", plan.dataFile);
+}
+
 TEST(PlanRemoval, WithoutProgramManagerNothingGoesAndTheUserIsTold) {
     RemovalFacts facts = Facts();
     facts.progman = ProgmanFacts{false, false, 0, 0};

@@ -30,6 +30,7 @@ TEST(OwnInstallation, RecordAndEntryThatNameThisUninstaller) {
         {"C:/TWL/BRINDMOR/BRINDMOR.QKT", true},
         {"C:\\TWL\\.\\OLD\\..\\BRINDMOR\\\\BRINDMOR.QKT", true},
         {"C:\\TWL\\BRINDMOR\\precious.txt", true}, // the folder decides; the file is never taken
+        {"C:\\TWL\\BRINDMOR\\", false}, // names no file, so no record Setup wrote: it stays
         {"D:\\GAMES\\BRIND\\BRINDMOR.QKT", false}, // another installation
         {"C:\\WINDOWS\\SYSTEM32\\BRINDMOR.QKT", false},
         {"\\\\host\\share\\BRINDMOR\\BRINDMOR.QKT", false},
