@@ -42,7 +42,7 @@ function(add_gui_program target output)
   add_executable(${target} WIN32 ${ARGN})
   target_compile_options(${target} PRIVATE ${PROJECT_WARNINGS} ${PROGRAM_FLAGS})
   # The link map says which library object put which bytes in (bench/size_table reads it).
-  target_link_options(${target} PRIVATE ${PROGRAM_LINK} -Wl,-Map=${CMAKE_BINARY_DIR}/${output}.map)
+  target_link_options(${target} PRIVATE ${PROGRAM_LINK} -Wl,-Map=${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${output}.map)
   set_target_properties(${target} PROPERTIES OUTPUT_NAME ${output} SUFFIX ".EXE")
   target_include_directories(${target} PRIVATE ${GENERATED_DIR})
 endfunction()
@@ -51,13 +51,28 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${GENERATED_DIR} -I${CMAKE_SOURCE_DIR}/l
 
 set(PROGRAM_MANIFEST ${CMAKE_SOURCE_DIR}/common/resources/program.manifest)
 set_source_files_properties(launcher/resources/launcher.rc PROPERTIES OBJECT_DEPENDS
-  "${GENERATED_DIR}/picture.bmp;${GENERATED_DIR}/progress.bmp;${GENERATED_DIR}/launcher.ico;${PROGRAM_MANIFEST}")
+  "${GENERATED_DIR}/picture.bmp;${GENERATED_DIR}/progress.bmp;${GENERATED_DIR}/launcher.ico;${PROGRAM_MANIFEST};${CMAKE_SOURCE_DIR}/launcher/resources/launcher_german.rc")
 set_source_files_properties(uninstaller/resources/uninstaller.rc PROPERTIES OBJECT_DEPENDS
-  "${GENERATED_DIR}/uninstaller.ico;${GENERATED_DIR}/template.pif;${PROGRAM_MANIFEST}")
+  "${GENERATED_DIR}/uninstaller.ico;${GENERATED_DIR}/template.pif;${PROGRAM_MANIFEST};${CMAKE_SOURCE_DIR}/uninstaller/resources/uninstaller_german.rc")
 add_gui_program(rbrindmor RBRINDMOR launcher/app/entry_win32.cpp launcher/resources/launcher.rc)
 target_link_libraries(rbrindmor PRIVATE launcher_lib)
 add_gui_program(brinddel BRINDDEL uninstaller/entry_win32.cpp uninstaller/resources/uninstaller.rc)
 target_link_libraries(brinddel PRIVATE uninstaller_lib)
+
+# The disc sold in both markets (scripts/build lays it out from de-en/): the launcher follows the
+# Windows language setting between its English and German blocks, and the uninstaller is the German
+# build. Same sources; DISC_DE_EN adds the German resources.
+function(add_two_language_programs)
+  set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/de-en)
+  add_gui_program(rbrindmor_de_en RBRINDMOR launcher/app/entry_win32.cpp launcher/resources/launcher.rc)
+  target_link_libraries(rbrindmor_de_en PRIVATE launcher_lib)
+  add_gui_program(brinddel_de BRINDDEL uninstaller/entry_win32.cpp uninstaller/resources/uninstaller.rc)
+  target_link_libraries(brinddel_de PRIVATE uninstaller_lib)
+  foreach(target rbrindmor_de_en brinddel_de)
+    target_compile_definitions(${target} PRIVATE DISC_DE_EN)
+  endforeach()
+endfunction()
+add_two_language_programs()
 
 # Stand-ins for the parts of the title that are not ours, and test doubles: one folder each.
 file(GLOB STANDIN_DIRS CONFIGURE_DEPENDS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tools/standins/*)

@@ -9,8 +9,11 @@
 const UINT kTitleOffset = 2;
 
 // Given once at start-up, before any window exists; every later load reads this module and base.
-void SetStringSource(HINSTANCE instance, unsigned base);
+// `dialogLanguage` is the resource language of the block's own dialog templates (0: the default
+// ones, lang_dialog.h).
+void SetStringSource(HINSTANCE instance, unsigned base, LANGID dialogLanguage = 0);
 unsigned LanguageBase();
+LANGID DialogLanguage();
 
 // Loads string `id` into dst (at most 255 characters, cut to capacity); returns LoadStringA's
 // count, 0 and an empty dst for an absent string.

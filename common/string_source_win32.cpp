@@ -9,8 +9,9 @@ namespace {
 struct StringSource {
     HINSTANCE instance;
     unsigned base;
+    LANGID dialogLanguage;
 };
-StringSource source = {NULL, 0};
+StringSource source = {NULL, 0, 0};
 
 int LoadFromModule(const void *context, unsigned id, char *dst, int capacity) {
     HINSTANCE instance = static_cast<HINSTANCE>(const_cast<void *>(context));
@@ -18,13 +19,18 @@ int LoadFromModule(const void *context, unsigned id, char *dst, int capacity) {
 }
 } // namespace
 
-void SetStringSource(HINSTANCE instance, unsigned base) {
+void SetStringSource(HINSTANCE instance, unsigned base, LANGID dialogLanguage) {
     source.instance = instance;
     source.base = base;
+    source.dialogLanguage = dialogLanguage;
 }
 
 unsigned LanguageBase() {
     return source.base;
+}
+
+LANGID DialogLanguage() {
+    return source.dialogLanguage;
 }
 
 int LoadFixedString(UINT id, char *dst, int capacity) {

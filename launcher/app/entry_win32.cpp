@@ -3,6 +3,7 @@
 
 #include "../../common/string_source.h"
 #include "../core/handoff.h"
+#include "../core/language_choice.h"
 #include "../core/language_setting.h"
 #include "../resources/resource_ids.h"
 #include "launcher_class.h"
@@ -21,7 +22,8 @@ static BOOL BringForward(const char *className, const char *title) {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    SetStringSource(instance, SelectLanguageBase(instance));
+    const unsigned base = SelectLanguageBase(instance);
+    SetStringSource(instance, base, LANGID(DialogLanguageOfBase(base)));
     if (RunRegisteredProgram(instance, IDS_MAKER, IDS_PRODUCT, IDS_AUTORUN_VALUE))
         return 0;
 

@@ -1,6 +1,7 @@
 // The launcher's main window class "TWL_AUTORUN" and the modal run of the main dialog.
 #include "launcher_class.h"
 
+#include "../../common/lang_dialog.h"
 #include "../resources/resource_ids.h"
 #include "main_dialog.h"
 
@@ -26,6 +27,5 @@ INT_PTR RunMainDialog(HINSTANCE instance) {
     if (RegisterLauncherClass(instance) == 0)
         return 0;
     MainDialogState state = {};
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), NULL, MainDlgProc,
-                           reinterpret_cast<LPARAM>(&state));
+    return RunLangDialog(instance, IDD_MAIN, NULL, MainDlgProc, reinterpret_cast<LPARAM>(&state));
 }

@@ -1,6 +1,7 @@
 // The launcher's main dialog: picture, status line, Play, Setup, Help and Exit.
 #include "main_dialog.h"
 
+#include "../../common/lang_dialog.h"
 #include "../../common/process.h"
 #include "../../common/string_source.h"
 #include "../../common/window_placement.h"
@@ -203,7 +204,7 @@ static void OnCommand(HWND dialog, MainDialogState &state, int id) {
 static BOOL OnSysCommand(HWND dialog, WPARAM command) {
     if (command != IDM_ABOUT)
         return FALSE;
-    DialogBoxParamA(InstanceOf(dialog), MAKEINTRESOURCEA(IDD_ABOUT), dialog, AboutDlgProc, 0);
+    RunLangDialog(InstanceOf(dialog), IDD_ABOUT, dialog, AboutDlgProc, 0);
     return TRUE;
 }
 

@@ -2,6 +2,7 @@
 // gathered, carried out with its progress in the picture, and its outcome in the status line.
 #include "setup_command.h"
 
+#include "../../common/lang_dialog.h"
 #include "../../common/process.h"
 #include "../../common/string_source.h"
 #include "../../common/text.h"
@@ -55,8 +56,8 @@ void RunSetupCommand(HWND mainDialog) {
     TakeSources(LookForTitle(), &facts); // the Setup dialog does not ask for the disc
     GatherInstallFacts(&facts);
     SetupDialogData setup = {&facts, "", {}};
-    if (DialogBoxParamA(InstanceOf(mainDialog), MAKEINTRESOURCEA(IDD_SETUP), mainDialog,
-                        SetupDlgProc, reinterpret_cast<LPARAM>(&setup)) == 0)
+    if (RunLangDialog(InstanceOf(mainDialog), IDD_SETUP, mainDialog, SetupDlgProc,
+                      reinterpret_cast<LPARAM>(&setup)) == 0)
         return;
     if (!facts.titleFound) { // asked for only now that the user wants to install
         TakeSources(LocateTitle(mainDialog), &facts);

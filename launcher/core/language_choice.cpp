@@ -47,6 +47,14 @@ unsigned BaseForLanguageId(unsigned languageId) {
     return 0;
 }
 
+unsigned DialogLanguageOfBase(unsigned base) {
+    const unsigned kDefaultSublanguage = 1u << 10; // SUBLANG_DEFAULT above the primary language
+    for (const IdToBase &entry : kBases)
+        if (entry.base == base)
+            return entry.id >= kDefaultSublanguage ? entry.id : entry.id | kDefaultSublanguage;
+    return 0;
+}
+
 // Base from the Windows language setting; 0 when the build lacks that block.
 static unsigned LanguageBaseByLocale(const StringTable &strings, const char *sLanguage) {
     char setting[6];

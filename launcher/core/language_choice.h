@@ -8,6 +8,10 @@ unsigned LanguageIdFromSetting(const char *sLanguage);
 // The block base for a language identifier (0 when the launcher has no base for it).
 unsigned BaseForLanguageId(unsigned languageId);
 
+// The resource language of the dialogs that go with a block: its language identifier, with the
+// default sublanguage where the identifier names none; 0 for a base the locale table lacks.
+unsigned DialogLanguageOfBase(unsigned base);
+
 // Base whose block name equals fixed string 1; 160 when none does.
 unsigned LanguageBaseByName(const StringTable &strings);
 

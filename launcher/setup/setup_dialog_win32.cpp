@@ -1,6 +1,7 @@
 // The Setup dialog: install folder, space needed and available, Browse.
 #include "setup_dialog.h"
 
+#include "../../common/lang_dialog.h"
 #include "../../common/process.h"
 #include "../../common/string_source.h"
 #include "../../common/text.h"
@@ -67,8 +68,8 @@ BOOL InitSetupDialog(HWND dialog, LPARAM parameter) {
 void OnBrowse(HWND dialog, SetupDialogData &data) {
     ShowWindow(dialog, SW_HIDE);
     BrowseDialogData browse = {data.facts, ""};
-    if (DialogBoxParamA(InstanceOf(dialog), MAKEINTRESOURCEA(IDD_BROWSE), dialog, BrowseDlgProc,
-                        reinterpret_cast<LPARAM>(&browse)) == 1) {
+    if (RunLangDialog(InstanceOf(dialog), IDD_BROWSE, dialog, BrowseDlgProc,
+                      reinterpret_cast<LPARAM>(&browse)) == 1) {
         CopyText(data.folder, sizeof data.folder, browse.folder);
         SetDlgItemTextA(dialog, IDC_SETUP_FOLDER, data.folder);
         ShowSpaceAvailable(dialog, data);

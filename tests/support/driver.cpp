@@ -146,6 +146,19 @@ std::string ControlText(HWND dialog, int id) {
     return control != NULL ? WindowText(control) : std::string("<no control>");
 }
 
+std::wstring WideWindowText(HWND window) {
+    wchar_t text[2048] = L"";
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, sizeof text / sizeof text[0],
+                        reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &result);
+    return text;
+}
+
+std::wstring WideControlText(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    return control != NULL ? WideWindowText(control) : std::wstring(L"<no control>");
+}
+
 bool ControlVisible(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
     return control != NULL && IsWindowVisible(control);

@@ -35,6 +35,9 @@ std::string MessageBoxText(HWND box);
 
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
+// The same read as Unicode, as the window holds it: what a text in another code page looks like.
+std::wstring WideWindowText(HWND window);
+std::wstring WideControlText(HWND dialog, int id);
 bool ControlVisible(HWND dialog, int id);
 bool ControlEnabled(HWND dialog, int id);
 // The control that has the keyboard focus in the window's thread (0 when none).

@@ -38,19 +38,22 @@ TEST(LanguageIdFromSetting, EveryRowOfTheCodeTable) {
         EXPECT_EQ(row.id, LanguageIdFromSetting(row.setting)) << row.setting;
 }
 
-TEST(BaseForLanguageId, KnownAndUnknownIdentifiers) {
-    EXPECT_EQ(160u, BaseForLanguageId(1033));
-    EXPECT_EQ(320u, BaseForLanguageId(7));
-    EXPECT_EQ(480u, BaseForLanguageId(12));
-    EXPECT_EQ(640u, BaseForLanguageId(16));
-    EXPECT_EQ(800u, BaseForLanguageId(1034));
-    EXPECT_EQ(960u, BaseForLanguageId(19));
-    EXPECT_EQ(1120u, BaseForLanguageId(2057));
-    EXPECT_EQ(1280u, BaseForLanguageId(10));
-    EXPECT_EQ(1340u, BaseForLanguageId(2070));
-    EXPECT_EQ(1400u, BaseForLanguageId(29));
+TEST(BaseForLanguageId, KnownAndUnknownIdentifiersAndTheirDialogs) {
+    // The dialogs of a block are in its identifier's resource language, the default sublanguage
+    // where the identifier names none.
+    const struct {
+        unsigned id, base, dialogs;
+    } rows[] = {{1033, 160, 0x0409},  {7, 320, 0x0407},  {12, 480, 0x040C},    {16, 640, 0x0410},
+                {1034, 800, 0x040A},  {19, 960, 0x0413}, {2057, 1120, 0x0809}, {10, 1280, 0x040A},
+                {2070, 1340, 0x0816}, {29, 1400, 0x041D}};
+    for (const auto &row : rows) {
+        EXPECT_EQ(row.base, BaseForLanguageId(row.id)) << row.id;
+        EXPECT_EQ(row.dialogs, DialogLanguageOfBase(row.base)) << row.base;
+    }
     for (unsigned other : {6u, 11u, 18u, 21u, 25u, 1037u})
         EXPECT_EQ(0u, BaseForLanguageId(other)) << other;
+    for (unsigned noBlock : {0u, 161u, 1460u})
+        EXPECT_EQ(0u, DialogLanguageOfBase(noBlock)) << noBlock;
 }
 
 TEST(ChooseLanguageBase, ByNameUnlessStringTwoSaysLocal) {
@@ -109,20 +112,24 @@ bool Claims(unsigned base, unsigned id) {
     return offset <= kBlockTexts || (offset > LANG_ADDED && offset - LANG_ADDED <= kBlockTexts);
 }
 
-// The string ids of the launcher's resource script, as the program is built from it.
+// The string ids of the launcher's resource scripts (the German block included), as the programs
+// are built from them.
 std::vector<unsigned> ResourceScriptStringIds() {
-    std::ifstream script(BRINDLE_SOURCE_DIR "/launcher/resources/launcher.rc");
     std::vector<unsigned> ids;
-    bool inTable = false;
-    std::string line;
-    while (std::getline(script, line)) {
-        std::istringstream words(line);
-        std::string first;
-        words >> first;
-        if (first == "STRINGTABLE" || first == "END")
-            inTable = first == "STRINGTABLE";
-        else if (inTable && !first.empty() && std::isdigit(static_cast<unsigned char>(first[0])))
-            ids.push_back(unsigned(std::stoul(first)));
+    for (const char *name : {"launcher.rc", "launcher_german.rc"}) {
+        std::ifstream script(std::string(BRINDLE_SOURCE_DIR "/launcher/resources/") + name);
+        bool inTable = false;
+        std::string line;
+        while (std::getline(script, line)) {
+            std::istringstream words(line);
+            std::string first;
+            words >> first;
+            if (first == "STRINGTABLE" || first == "END")
+                inTable = first == "STRINGTABLE";
+            else if (inTable && !first.empty() &&
+                     std::isdigit(static_cast<unsigned char>(first[0])))
+                ids.push_back(unsigned(std::stoul(first)));
+        }
     }
     return ids;
 }
@@ -132,7 +139,7 @@ std::vector<unsigned> ResourceScriptStringIds() {
 // block, and its offset, taken to any block of the locale table, reaches no other block's ids.
 TEST(LanguageBlockIds, EveryTextStaysInItsOwnBlockWhateverTheBase) {
     const std::vector<unsigned> ids = ResourceScriptStringIds();
-    ASSERT_GT(ids.size(), 60u) << "the resource script's string table was not read";
+    ASSERT_GT(ids.size(), 100u) << "the resource scripts' string tables were not read";
     for (unsigned id : ids) {
         if (id < kBases[0])
             continue; // a fixed string

@@ -55,9 +55,10 @@ const WORD *SkipNameOrOrdinal(const WORD *field) {
     return field + 1;
 }
 
-// Reads a DIALOG (not DIALOGEX) template: the dialog's style and its controls in order.
-bool ReadTemplate(HMODULE module, WORD id, Dialog *dialog) {
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5)); // RT_DIALOG
+// Reads a DIALOG (not DIALOGEX) template: the dialog's style and its controls in order. Language
+// 0 takes the one the system would pick.
+bool ReadTemplate(HMODULE module, WORD id, LANGID language, Dialog *dialog) {
+    HRSRC found = FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(id), language);
     const void *data = found != NULL ? LockResource(LoadResource(module, found)) : NULL;
     if (data == NULL)
         return false;
@@ -90,10 +91,10 @@ std::string Hex(DWORD value) {
     return text;
 }
 
-void ExpectTemplate(HMODULE module, WORD id, const Dialog &expected) {
-    SCOPED_TRACE("dialog " + std::to_string(id));
+void ExpectTemplate(HMODULE module, WORD id, const Dialog &expected, LANGID language = 0) {
+    SCOPED_TRACE("dialog " + std::to_string(id) + " in language " + std::to_string(language));
     Dialog built = {};
-    ASSERT_TRUE(ReadTemplate(module, id, &built));
+    ASSERT_TRUE(ReadTemplate(module, id, language, &built));
     EXPECT_EQ(Hex(expected.style), Hex(built.style));
     ASSERT_EQ(expected.controls.size(), built.controls.size());
     for (size_t i = 0; i < expected.controls.size(); ++i) {
@@ -108,18 +109,21 @@ void ExpectTemplate(HMODULE module, WORD id, const Dialog &expected) {
 HMODULE LoadProgram(const char *name) {
     return LoadLibraryExA(DistPath(name).c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
 }
-} // namespace
 
-TEST(DialogTemplates, LauncherDialogsAsDesigned) {
-    HMODULE launcher = LoadProgram("RBRINDMOR.EXE");
-    ASSERT_NE(nullptr, launcher);
-    ExpectTemplate(launcher, IDD_MAIN,
-                   {0x90CA00C0,
-                    {{IDC_SETUP, kButton, 0x50010000},
-                     {IDC_HELP_BUTTON, kButton, 0x50010000},
-                     {IDC_EXIT, kButton, 0x50010000},
-                     {IDC_PLAY, kButton, 0x50010001},
-                     {IDC_STATUS, kStatic, 0x5002008B}}});
+const LANGID kEnglishDialogs = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+const LANGID kGermanDialogs = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
+
+// The launcher's dialogs in one resource language; the main dialog has one template for all.
+void ExpectLauncherDialogs(HMODULE launcher, LANGID language) {
+    if (language != kGermanDialogs)
+        ExpectTemplate(launcher, IDD_MAIN,
+                       {0x90CA00C0,
+                        {{IDC_SETUP, kButton, 0x50010000},
+                         {IDC_HELP_BUTTON, kButton, 0x50010000},
+                         {IDC_EXIT, kButton, 0x50010000},
+                         {IDC_PLAY, kButton, 0x50010001},
+                         {IDC_STATUS, kStatic, 0x5002008B}}},
+                       language);
     ExpectTemplate(launcher, IDD_ABOUT,
                    {kModalBox,
                     {{IDOK, kButton, kDefaultButton},
@@ -128,7 +132,8 @@ TEST(DialogTemplates, LauncherDialogsAsDesigned) {
                      {IDC_ABOUT_VERSION, kStatic, kText},
                      {IDC_ABOUT_NOTICE, kStatic, kText},
                      {IDC_ABOUT_BLANK, kStatic, kText},
-                     {IDC_ABOUT_ENGINE, kStatic, kText}}});
+                     {IDC_ABOUT_ENGINE, kStatic, kText}}},
+                   language);
     ExpectTemplate(launcher, IDD_SETUP,
                    {kModalBox,
                     {{IDC_SETUP_START, kButton, kDefaultButton},
@@ -140,7 +145,8 @@ TEST(DialogTemplates, LauncherDialogsAsDesigned) {
                      {IDC_SETUP_FOLDER, kStatic, kText},
                      {IDC_SETUP_BROWSE, kButton, kPushButton},
                      {IDC_SETUP_AVAILABLE, kStatic, kText},
-                     {IDC_SETUP_NEEDED, kStatic, kText}}});
+                     {IDC_SETUP_NEEDED, kStatic, kText}}},
+                   language);
     // The path control is kept up to date by the folder listing, never shown.
     ExpectTemplate(launcher, IDD_BROWSE,
                    {kModalBox,
@@ -152,8 +158,27 @@ TEST(DialogTemplates, LauncherDialogsAsDesigned) {
                      {IDC_BROWSE_FOLDERS, kListBox, kListBoxStyle},
                      {IDC_BROWSE_DRIVES_LABEL, kStatic, kText},
                      {IDC_BROWSE_DRIVES, kListBox, kListBoxStyle},
-                     {IDC_BROWSE_PATH, kStatic, WS_CHILD | SS_LEFT | SS_NOPREFIX}}});
-    FreeLibrary(launcher);
+                     {IDC_BROWSE_PATH, kStatic, WS_CHILD | SS_LEFT | SS_NOPREFIX}}},
+                   language);
+}
+} // namespace
+
+// The English-only launcher, and the two-language one in each of its languages: the German
+// dialogs give the texts more room but keep the controls, their ids, classes and styles.
+TEST(DialogTemplates, LauncherDialogsAsDesigned) {
+    const struct {
+        const char *program;
+        LANGID language;
+    } builds[] = {{"RBRINDMOR.EXE", 0},
+                  {"disc-de-en\\RBRINDMOR.EXE", kEnglishDialogs},
+                  {"disc-de-en\\RBRINDMOR.EXE", kGermanDialogs}};
+    for (const auto &build : builds) {
+        SCOPED_TRACE(build.program);
+        HMODULE launcher = LoadProgram(build.program);
+        ASSERT_NE(nullptr, launcher);
+        ExpectLauncherDialogs(launcher, build.language);
+        FreeLibrary(launcher);
+    }
 }
 
 TEST(DialogTemplates, UninstallerDialogAsDesigned) {

@@ -152,3 +152,36 @@ TEST_F(ProgmanCleanup, ServerThatNeverAnswersDelaysButDoesNotStopTheRemoval) {
     EXPECT_EQ(std::vector<std::string>(3, "[ShowGroup(Tarnwell,1)]"), DoubleCommands(pm, logStart));
     EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
 }
+
+// The German uninstaller that the disc for both markets installs: it asks in German and removes
+// the items by the names a German installation gives them; the group keeps its name.
+TEST_F(ProgmanCleanup, TheGermanUninstallerAsksInGermanAndRemovesTheGermanItems) {
+    StartDouble("[CreateGroup(Tarnwell)]"
+                "[AddItem(C:\\TWL\\BRINDMOR\\BRINDMOR.EXE,Brindlemoor)]"
+                "[AddItem(C:\\TWL\\BRINDMOR\\BRINDMOR.WRI,Brindlemoor Hilfe)]"
+                "[AddItem(C:\\TWL\\BRINDMOR\\brindd95.exe,Brindlemoor deinstallieren)]");
+    ASSERT_TRUE(PrepareInstalledState());
+    ASSERT_TRUE(
+        CopyFileA(DistPath("disc-de-en\\brindd95.exe").c_str(), INSTALLED_UNINSTALLER, FALSE));
+    Process process = StartProcess(INSTALLED_UNINSTALLER);
+    HWND dialog = WaitForConfirmation(process.id, 10000);
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_EQ(L"Brindlemoor", WideWindowText(dialog));
+    EXPECT_EQ(L"Möchten Sie Brindlemoor wirklich von Ihrem Computer entfernen?",
+              WideControlText(dialog, 1001));
+    EXPECT_EQ(L"Ja", WideControlText(dialog, 1002));
+    EXPECT_EQ(L"Abbrechen", WideControlText(dialog, 2));
+    ClickButton(dialog, 1002);
+    DWORD exitCode = 99;
+    EXPECT_TRUE(WaitForExit(process, 30000, &exitCode));
+    EndProcess(process);
+    EXPECT_EQ(0u, exitCode);
+    const std::vector<std::string> expected = {
+        "[ShowGroup(Tarnwell,1)]", "[DeleteItem(Brindlemoor)]",
+        "[ShowGroup(Tarnwell,1)]", "[DeleteItem(Brindlemoor Hilfe)]",
+        "[ShowGroup(Tarnwell,1)]", "[DeleteItem(Brindlemoor deinstallieren)]",
+        "[DeleteGroup(Tarnwell)]"};
+    EXPECT_EQ(expected, DoubleCommands(pm, logStart));
+    EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
+    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+}

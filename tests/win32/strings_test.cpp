@@ -7,6 +7,7 @@
 #include "tests/support/driver.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 class LauncherStrings : public ::testing::Test {
@@ -128,4 +129,64 @@ TEST_F(LauncherStrings, LoadsAreCutToTheDestination) {
     char small[5] = "xxxx";
     EXPECT_EQ(11, LoadFixedString(18, small, sizeof small)); // LoadStringA's own count
     EXPECT_STREQ("Brin", small);
+}
+
+namespace {
+// The launcher on the disc for both markets, beside the English-only one.
+class TwoLanguageStrings : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        both = LoadLibraryExA(DistPath("disc-de-en\\RBRINDMOR.EXE").c_str(), NULL,
+                              LOAD_LIBRARY_AS_DATAFILE);
+        english = LoadLibraryExA(DistPath("RBRINDMOR.EXE").c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    }
+    static void TearDownTestSuite() {
+        FreeLibrary(both);
+        FreeLibrary(english);
+    }
+    void SetUp() override {
+        ASSERT_NE(nullptr, both);
+        ASSERT_NE(nullptr, english);
+    }
+    static std::string Load(HMODULE module, UINT id) {
+        SetStringSource(module, 0);
+        char text[256];
+        LoadFixedString(id, text, sizeof text);
+        return text;
+    }
+    // The placeholders of a text ("%T", "%D", "%c", "%lu"), in order.
+    static std::string Placeholders(const std::string &text) {
+        std::string found;
+        for (size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at + 1))
+            found += text.substr(at, text.compare(at, 3, "%lu") == 0 ? 3 : 2);
+        return found;
+    }
+    static HMODULE both, english;
+};
+HMODULE TwoLanguageStrings::both = NULL;
+HMODULE TwoLanguageStrings::english = NULL;
+} // namespace
+
+// The German block at 320 has a text wherever the English block has one, and none where it has
+// none; it keeps each text's placeholders, and the names other programs and files rely on.
+TEST_F(TwoLanguageStrings, TheGermanBlockMirrorsTheEnglishOne) {
+    const UINT kGerman = 320;
+    std::vector<UINT> offsets; // the block's own texts and the ones the launcher added
+    for (UINT n = 1; n <= 59; ++n)
+        offsets.insert(offsets.end(), {n, LANG_ADDED + n});
+    for (UINT offset : offsets) {
+        const std::string en = Load(both, LANG_BASE_ENGLISH + offset),
+                          de = Load(both, kGerman + offset);
+        EXPECT_EQ(en.empty(), de.empty()) << "offset " << offset << ": \"" << en << "\"";
+        EXPECT_EQ(Placeholders(en), Placeholders(de))
+            << "offset " << offset << ": \"" << de << "\"";
+        EXPECT_EQ(Load(english, LANG_BASE_ENGLISH + offset), en) << "offset " << offset;
+    }
+    for (UINT offset : {LANG_TITLE, LANG_DEFAULT_FOLDER, 5, LANG_VOLUME_LABEL})
+        EXPECT_EQ(Load(both, LANG_BASE_ENGLISH + offset), Load(both, kGerman + offset))
+            << "offset " << offset;
+    // The fixed strings are the English-only launcher's, but for the choice from the setting.
+    for (UINT id = 1; id < LANG_BASE_ENGLISH; ++id)
+        EXPECT_EQ(id == IDS_LANGUAGE_MODE ? "Local" : Load(english, id), Load(both, id))
+            << "id " << id;
 }
