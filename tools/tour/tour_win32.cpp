@@ -1,6 +1,7 @@
 // The guided tour: one unattended session with the title, as a person would have it, with a
 // screenshot of every step. Run inside the demo rig by `scripts/demo --tour`.
-//   TOUR.EXE OUTDIR    writes OUTDIR\NN-step.bmp and OUTDIR\tour.log
+//   TOUR.EXE OUTDIR [de]   writes OUTDIR\NN-step.bmp and OUTDIR\tour.log; with "de", Windows'
+//                          language setting says German first (for the disc for both markets)
 #include <windows.h>
 
 #include "launcher/resources/resource_ids.h"
@@ -102,6 +103,14 @@ HWND FindWindowWithCaption(const char *part) {
     return search.found;
 }
 
+// What the tour looks for on the screen, in the language the launcher shows.
+struct TourTexts {
+    const char *setup, *browse, *ready, *about;
+};
+const TourTexts kEnglish = {"Setup", "Custom Install", "Ready to Play!", "About"};
+const TourTexts kGerman = {"Installation", "Benutzerdefinierte Installation", "Bereit zum Spielen!",
+                           "Info"};
+
 int Fail(const std::string &why) {
     Note("tour stopped: " + why);
     return 1;
@@ -113,6 +122,10 @@ int main(int argc, char **argv) {
     gLog = std::fopen((gOut + "\\tour.log").c_str(), "w");
     if (gLog == NULL)
         return 2;
+    const bool german = argc > 2 && std::string(argv[2]) == "de";
+    const TourTexts &texts = german ? kGerman : kEnglish;
+    if (german)
+        WriteProfileStringA("intl", "sLanguage", "DEU");
 
     Process launcher = StartProcess("E:\\RBRINDMOR.EXE", "E:\\");
     HWND main = WaitForTopWindow("TWL_AUTORUN", "Brindlemoor", launcher.id, 20000);
@@ -121,13 +134,13 @@ int main(int argc, char **argv) {
     Shot("first-run");
 
     ClickButton(main, IDC_SETUP);
-    HWND setup = WaitDialog("Setup", launcher.id);
+    HWND setup = WaitDialog(texts.setup, launcher.id);
     if (setup == NULL)
         return Fail("no Setup dialog");
     Shot("setup");
 
     ClickButton(setup, IDC_SETUP_BROWSE);
-    HWND browse = WaitDialog("Custom Install", launcher.id);
+    HWND browse = WaitDialog(texts.browse, launcher.id);
     if (browse == NULL)
         return Fail("no Custom Install dialog");
     Shot("browse");
@@ -148,7 +161,7 @@ int main(int argc, char **argv) {
             break;
         }
     }
-    if (!WaitForText(main, IDC_STATUS, "Ready to Play!", 300000))
+    if (!WaitForText(main, IDC_STATUS, texts.ready, 300000))
         return Fail("the install did not finish: " + ControlText(main, IDC_STATUS));
     Shot("ready-to-play");
 
@@ -161,7 +174,7 @@ int main(int argc, char **argv) {
     Settle(800);
 
     PostMessageA(main, WM_SYSCOMMAND, IDM_ABOUT, 0);
-    HWND about = WaitDialog("About", launcher.id);
+    HWND about = WaitDialog(texts.about, launcher.id);
     Shot("about");
     if (about != NULL)
         ClickButton(about, IDOK);
