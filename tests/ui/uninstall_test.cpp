@@ -120,11 +120,18 @@ TEST_F(Uninstall, YesThroughWindowsProgramRemoval) {
     HWND dialog = WaitForConfirmation(0, 15000);
     ASSERT_NE(nullptr, dialog) << "the removal tool did not start the registered uninstaller";
     EXPECT_EQ(kQuestion, ControlText(dialog, 1001));
+    // The removal runs after the question has gone: it is done when the uninstaller ends.
+    DWORD id = 0;
+    GetWindowThreadProcessId(dialog, &id);
+    Process uninstaller;
+    uninstaller.handle = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION,
+                                     FALSE, id);
+    uninstaller.id = id;
     ClickButton(dialog, 1002);
-    DWORD start = GetTickCount();
-    while (IsWindow(dialog) && GetTickCount() - start < 15000)
-        Sleep(100);
-    EXPECT_FALSE(IsWindow(dialog));
+    DWORD exitCode = 99;
+    EXPECT_TRUE(WaitForExit(uninstaller, 30000, &exitCode));
+    EXPECT_EQ(0u, exitCode);
+    EndProcess(uninstaller);
     ExpectAllRemoved();
     EXPECT_FALSE(FolderExists("C:\\TWL")) << "the emptied parent goes too";
 }
