@@ -13,7 +13,7 @@ struct Lines {
 
 // command + the path (quoted, "%" doubled) + tail, whole within the limit, or no line at all.
 bool AddPathLine(Lines lines, const char *command, const char *path, size_t pathLength,
-                 const char *tail, bool needsEarlierWrite) {
+                 const char *tail) {
     BatchScript *script = lines.script;
     if (script->count >= kMaxBatchLines)
         return false;
@@ -27,13 +27,12 @@ bool AddPathLine(Lines lines, const char *command, const char *path, size_t path
                       lines.limit - commandLength - tailLength + 1))
         return false;
     AppendText(line.text, sizeof line.text, tail);
-    line.needsEarlierWrite = needsEarlierWrite;
     ++script->count;
     return true;
 }
 
 bool AddPath(Lines lines, const char *command, const char *path, const char *tail = "") {
-    return AddPathLine(lines, command, path, TextLength(path), tail, false);
+    return AddPathLine(lines, command, path, TextLength(path), tail);
 }
 
 // A line of our own, with no path in it.
@@ -43,7 +42,6 @@ bool AddText(Lines lines, const char *text) {
         return false;
     BatchLine &line = script->lines[script->count++];
     CopyText(line.text, sizeof line.text, text);
-    line.needsEarlierWrite = false;
     return true;
 }
 
@@ -82,11 +80,9 @@ bool AddRemoveFolders(Lines lines, const char *folder) {
     const size_t kStop = 9;
     const size_t kCommand = 6;
     size_t length = TextLength(folder);
-    bool first = true;
     for (;;) {
-        if (!AddPathLine(lines, "rmdir ", folder, length, "", !first))
+        if (!AddPathLine(lines, "rmdir ", folder, length, ""))
             return false;
-        first = false;
         size_t cut = LastBackslash(folder, length);
         if (cut == length) // nothing left to cut: the line would repeat itself
             return true;
@@ -108,7 +104,7 @@ bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, const 
     const Lines lines = {script, lineLimit < kCmdBatchLineLimit ? lineLimit : kCmdBatchLineLimit};
     size_t rootEnd = FirstBackslashEnd(ownPath);
     bool ok = rootEnd != 0 && AddText(lines, "@echo off") &&
-              AddPathLine(lines, "chdir ", ownPath, rootEnd, "", false) &&
+              AddPathLine(lines, "chdir ", ownPath, rootEnd, "") &&
               AddDeleteOwnFile(lines, ownPath) && AddRemoveFolders(lines, installFolder) &&
               (pifPath[0] == '\0' || AddPath(lines, "del ", pifPath)) &&
               AddPath(lines, "del ", batchPath);

@@ -20,8 +20,6 @@ size_t BatchLineLimit(bool ntFamily);
 
 struct BatchLine {
     char text[kBatchLineCapacity];
-    // An rmdir line for a parent folder: written only when an earlier line was written.
-    bool needsEarlierWrite;
 };
 
 struct BatchScript {

@@ -33,8 +33,8 @@ HANDLE CreateTempBatch(const char *folder, bool withPif, TempNameSource names, c
 // the new PIF file and closes it; TRUE when it was written whole.
 BOOL WritePifFromTemplate(HINSTANCE instance, HANDLE pif, const char *batchPath);
 
-// Writes every line for the interpreter that will run them and closes the file; TRUE when at
-// least one line was written. Writes nothing when a line could not be built whole.
+// Writes every line for the interpreter that will run them and closes the file; TRUE only when
+// every line was written. Writes nothing when a line could not be built whole.
 BOOL WriteSelfDeleteBatch(HANDLE batch, const char *batchPath, const char *pifPath,
                           const char *installFolder, const char *ownPath, bool ntFamily);
 

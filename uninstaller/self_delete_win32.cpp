@@ -164,20 +164,14 @@ BOOL WritePifFromTemplate(HINSTANCE instance, HANDLE pif, const char *batchPath)
 BOOL WriteSelfDeleteBatch(HANDLE batch, const char *batchPath, const char *pifPath,
                           const char *installFolder, const char *ownPath, bool ntFamily) {
     BatchScript script;
-    BOOL written = FALSE;
     // The lines may be as long as the interpreter that will run them takes (StartSelfDelete).
-    if (BuildSelfDeleteLines(ownPath, installFolder, pifPath, batchPath, BatchLineLimit(ntFamily),
-                             &script)) {
-        for (int i = 0; i < script.count; ++i) {
-            // Parent folders are only worth removing while the batch is being written at all.
-            if (script.lines[i].needsEarlierWrite && !written)
-                continue;
-            if (WriteBatchLine(batch, script.lines[i].text))
-                written = TRUE;
-        }
-    }
+    bool whole = BuildSelfDeleteLines(ownPath, installFolder, pifPath, batchPath,
+                                      BatchLineLimit(ntFamily), &script);
+    // Every line or none: a batch missing its loop's way out would retry for ever.
+    for (int i = 0; whole && i < script.count; ++i)
+        whole = WriteBatchLine(batch, script.lines[i].text) != FALSE;
     CloseHandle(batch);
-    return written;
+    return whole ? TRUE : FALSE;
 }
 
 void StartSelfDelete(const char *pifPath, const char *batchPath, bool ntFamily) {

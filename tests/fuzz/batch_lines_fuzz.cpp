@@ -83,10 +83,10 @@ void CheckScript(const std::string &own, const std::string &folder, const std::s
         __builtin_trap();
     // rmdir: the folder, then each parent, strictly shorter each time, never past the drive.
     const int firstRmdir = 11, lastRmdir = last - (pif.empty() ? 1 : 2);
-    if (lines[firstRmdir] != "rmdir " + Arg(folder) || script.lines[firstRmdir].needsEarlierWrite)
+    if (lines[firstRmdir] != "rmdir " + Arg(folder))
         __builtin_trap();
     for (int i = firstRmdir + 1; i <= lastRmdir; ++i) {
-        if (!StartsWith(lines[i], "rmdir ") || !script.lines[i].needsEarlierWrite)
+        if (!StartsWith(lines[i], "rmdir "))
             __builtin_trap();
         const std::string parent = RmdirPath(lines[i]);
         if (lines[i] != "rmdir " + Arg(parent) || parent.size() >= RmdirPath(lines[i - 1]).size() ||
