@@ -59,9 +59,9 @@ target_link_libraries(rbrindmor PRIVATE launcher_lib)
 add_gui_program(brinddel BRINDDEL uninstaller/entry_win32.cpp uninstaller/resources/uninstaller.rc)
 target_link_libraries(brinddel PRIVATE uninstaller_lib)
 
-# The disc sold in both markets (scripts/build lays it out from de-en/): the launcher follows the
-# Windows language setting between its English and German blocks, and the uninstaller is the German
-# build. Same sources; DISC_DE_EN adds the German resources.
+# The disc sold in both markets (scripts/build lays it out from de-en/): the launcher and the
+# uninstaller follow the Windows language setting between their English and German blocks. Same
+# sources; DISC_DE_EN adds the German resources.
 function(add_two_language_programs)
   set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/de-en)
   add_gui_program(rbrindmor_de_en RBRINDMOR launcher/app/entry_win32.cpp launcher/resources/launcher.rc)
