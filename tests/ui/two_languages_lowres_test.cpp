@@ -49,7 +49,7 @@ const Texts kGerman = {
     L"Spiel installieren in:",
     L"Ordner:",
     L"Laufwerke:",
-    L"Die Installation ist fehlgeschlagen. Bitte prüfen Sie die CD und den Ordner.",
+    L"Die Installation ist fehlgeschlagen. Bitte prüfen Sie CD und Ordner.",
     L"„Brindlemoor“ kann nicht gestartet werden, weil Folgendes nicht erkannt wurde:\r\n\r\n"
     L"    * eine Grafikkarte mit 640 × 480 Bildpunkten und mindestens 256 Farben\r\n"
     L"    * eine Soundkarte",
