@@ -258,6 +258,32 @@ TEST_F(UninstallFiles, AnEntryThatCannotBeDeletedKeepsTheUninstaller) {
     EXPECT_TRUE(FileExists(INSTALLED_UNINSTALLER));
 }
 
+// No temporary folder to write the batch in: everything else goes, and the box names the
+// uninstaller that stays behind, so that the user can delete it.
+TEST_F(UninstallFiles, ABatchThatCannotBeMadeNamesTheUninstallerLeftBehind) {
+    char tmp[MAX_PATH] = "", temp[MAX_PATH] = "";
+    const bool hadTmp = GetEnvironmentVariableA("TMP", tmp, sizeof tmp) > 0;
+    const bool hadTemp = GetEnvironmentVariableA("TEMP", temp, sizeof temp) > 0;
+    SetEnvironmentVariableA("TMP", "C:\\TWL\\NO TEMPORARY FOLDER"); // the uninstaller inherits it
+    SetEnvironmentVariableA("TEMP", "C:\\TWL\\NO TEMPORARY FOLDER");
+    std::string box;
+    DWORD exitCode = 99;
+    const bool ran = RunUninstallerToBox(INSTALLED_UNINSTALLER, &box, &exitCode);
+    SetEnvironmentVariableA("TMP", hadTmp ? tmp : NULL);
+    SetEnvironmentVariableA("TEMP", hadTemp ? temp : NULL);
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_EQ("Brindlemoor has been removed, but its uninstaller could not be deleted. You may "
+              "delete " INSTALLED_UNINSTALLER " yourself.",
+              box);
+    EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
+    EXPECT_FALSE(FileExists(IniPath()));
+    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+    Settle(2000);
+    EXPECT_TRUE(FileExists(INSTALLED_UNINSTALLER));
+    EXPECT_TRUE(TemporaryBatchFiles().empty());
+}
+
 // Setup into one folder, then into another: removed in either order, each uninstaller takes only
 // its own installation, and the other stays as it was, still installed while it is recorded.
 TEST_F(UninstallFiles, TwoInstallationsSideBySideRemovedInEitherOrder) {
