@@ -1,12 +1,8 @@
 // The uninstaller's rights decision (which system, which token, which step refused -> proceed,
-// ask once, refuse), its elevated copy's switch, and what a removal that stops short tells.
+// ask once, refuse) and its elevated copy's switch.
 #include <gtest/gtest.h>
 
-#include "uninstaller/removal_notices.h"
 #include "uninstaller/removal_rights.h"
-#include "uninstaller/resources/uninstaller_ids.h"
-
-#include <string>
 
 namespace {
 const RightsFacts k95 = {false, false, ElevationKind::Unknown, false, false};
@@ -69,30 +65,4 @@ TEST(RemovalRights, TheElevatedCopysSwitchIsAWordOfItsOwn) {
     for (const char *tail : {"", "/Elevated", "/elevatedx", "x/elevated", "/elevate", "elevated"})
         EXPECT_FALSE(HasElevatedSwitch(tail)) << tail;
     EXPECT_FALSE(HasElevatedSwitch(nullptr));
-}
-
-TEST(RemovalNotices, EachStopNamesWhatStays) {
-    RemovalPlan plan = {};
-    std::string("C:\\TWL\\BRINDMOR\\brindd95.exe").copy(plan.ownPath, 40);
-    std::string("D:\\GAMES\\brindd95.exe").copy(plan.installedUninstaller, 40);
-    using K = RemovalStepKind;
-    const struct {
-        RemovalOutcome outcome;
-        unsigned offset;
-        std::string path;
-    } rows[] = {
-        {{false, K::ProgmanItems, false}, 0, ""},
-        {{true, K::DataFile, false}, IDS_LANG_DATA_FILE_STAYS, ""},
-        {{true, K::Record, false}, IDS_LANG_RECORD_STAYS, ""},
-        {{true, K::Entry, false}, IDS_LANG_ENTRY_STAYS, ""},
-        {{true, K::InstalledUninstaller, false},
-         IDS_LANG_UNINSTALLER_STAYS,
-         plan.installedUninstaller},
-        {{false, K::ProgmanItems, true}, IDS_LANG_UNINSTALLER_STAYS, plan.ownPath},
-    };
-    for (const auto &row : rows) {
-        const RemovalNotice notice = NoticeFor(plan, row.outcome);
-        EXPECT_EQ(row.offset, notice.offset) << int(row.outcome.stoppedAt);
-        EXPECT_EQ(row.path, notice.path) << int(row.outcome.stoppedAt);
-    }
 }
