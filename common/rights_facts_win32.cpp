@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "rights_facts.h"
+#include "system_library.h"
 
 namespace {
 typedef BOOL(WINAPI *OpenTokenFunction)(HANDLE, DWORD, PHANDLE);
@@ -14,10 +15,9 @@ void ReadTokenElevation(RightsFacts *facts) {
     HMODULE advapi = GetModuleHandleA("advapi32.dll");
     if (advapi == NULL)
         return;
-    OpenTokenFunction openToken = reinterpret_cast<OpenTokenFunction>(
-        reinterpret_cast<void *>(GetProcAddress(advapi, "OpenProcessToken")));
-    TokenInformationFunction information = reinterpret_cast<TokenInformationFunction>(
-        reinterpret_cast<void *>(GetProcAddress(advapi, "GetTokenInformation")));
+    OpenTokenFunction openToken = ExportedFunction<OpenTokenFunction>(advapi, "OpenProcessToken");
+    TokenInformationFunction information =
+        ExportedFunction<TokenInformationFunction>(advapi, "GetTokenInformation");
     HANDLE token = NULL;
     if (openToken == NULL || information == NULL ||
         !openToken(GetCurrentProcess(), TOKEN_QUERY, &token))

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "../common/install_record.h"
+#include "../common/system_library.h"
 #include "../common/uninstall_key.h"
 #include "elevation.h"
 
@@ -72,11 +73,9 @@ void GatherRemovalRightsFacts(const RemovalPlan &plan, bool elevatedRun,
 
 bool RunElevatedCopy(const char *ownPath) {
     // Through the shell's library, loaded only here: the elevation prompt exists from Vista on.
-    HMODULE shell = LoadLibraryA("shell32.dll");
+    HMODULE shell = LoadSystemLibrary("shell32.dll");
     ShellExecuteExFunction execute =
-        shell != NULL ? reinterpret_cast<ShellExecuteExFunction>(
-                            reinterpret_cast<void *>(GetProcAddress(shell, "ShellExecuteExA")))
-                      : NULL;
+        ExportedFunction<ShellExecuteExFunction>(shell, "ShellExecuteExA");
     bool started = false;
     if (execute != NULL) {
         SHELLEXECUTEINFOA run = {};

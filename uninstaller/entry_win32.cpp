@@ -5,6 +5,7 @@
 
 #include "../common/message_box.h"
 #include "../common/string_source.h"
+#include "../common/system_library.h"
 #include "../common/windows_language.h"
 #include "confirm_dialog.h"
 #include "elevation.h"
@@ -100,6 +101,7 @@ void RemoveAfterYes(HINSTANCE instance, const RemovalNames &names, bool elevated
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
+    RestrictDllSearch(); // before anything loads a DLL
     char setting[6];
     ReadLanguageSetting(setting, sizeof setting);
     SetStringSource(instance, ChooseUninstallerBlock(ModuleStrings(instance), setting));

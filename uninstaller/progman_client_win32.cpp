@@ -3,6 +3,7 @@
 
 #include <dde.h>
 
+#include "../common/system_library.h"
 #include "../common/text.h"
 #include "progman_commands.h"
 #include "progman_replies.h"
@@ -92,10 +93,7 @@ void AdmitShellReplies() {
     typedef BOOL(WINAPI * FilterFunction)(UINT, DWORD);
     const DWORD kAdd = 1; // MSGFLT_ADD
     HMODULE user = GetModuleHandleA("user32.dll");
-    FilterFunction filter = user != NULL
-                                ? reinterpret_cast<FilterFunction>(reinterpret_cast<void *>(
-                                      GetProcAddress(user, "ChangeWindowMessageFilter")))
-                                : NULL;
+    FilterFunction filter = ExportedFunction<FilterFunction>(user, "ChangeWindowMessageFilter");
     if (filter == NULL)
         return;
     const UINT replies[] = {WM_DDE_ACK, WM_DDE_DATA, WM_DDE_TERMINATE};

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "../../common/string_source.h"
+#include "../../common/system_library.h"
 #include "../core/handoff.h"
 #include "../core/language_choice.h"
 #include "../core/language_setting.h"
@@ -22,6 +23,7 @@ static BOOL BringForward(const char *className, const char *title) {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    RestrictDllSearch(); // before anything loads a DLL
     const unsigned base = SelectLanguageBase(instance);
     SetStringSource(instance, base, LANGID(DialogLanguageOfBase(base)));
     if (RunRegisteredProgram(instance, IDS_MAKER, IDS_PRODUCT, IDS_AUTORUN_VALUE))

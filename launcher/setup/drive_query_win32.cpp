@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "../../common/system_library.h"
+
 typedef BOOL(WINAPI *FreeSpaceEx)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
 
 // The free bytes in 64 bits: from the extended query where the system has it (it accounts for
@@ -11,9 +13,7 @@ static void FillFreeBytes(const char *root, DriveSpace *space) {
     uint64_t clusterSize = uint64_t(space->sectorsPerCluster) * space->bytesPerSector;
     space->freeBytes = clusterSize * space->freeClusters;
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    FreeSpaceEx query = kernel != NULL ? reinterpret_cast<FreeSpaceEx>(reinterpret_cast<void *>(
-                                             GetProcAddress(kernel, "GetDiskFreeSpaceExA")))
-                                       : NULL;
+    FreeSpaceEx query = ExportedFunction<FreeSpaceEx>(kernel, "GetDiskFreeSpaceExA");
     ULARGE_INTEGER available, total, totalFree;
     if (query != NULL && query(root, &available, &total, &totalFree))
         space->freeBytes = available.QuadPart;

@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include "../../common/string_source.h"
+#include "../../common/system_library.h"
 #include "../resources/resource_ids.h"
 #include "requirements_message.h"
 #include "requirements_rules.h"
@@ -35,10 +36,14 @@ static BOOL IsColorDepthAtLeast(DWORD minimumColors) {
     return ColorDepthMeets(planes, bits, minimumColors);
 }
 
-static WaveDeviceFacts ReadWaveDevice(const void *, unsigned device) {
+typedef UINT(WINAPI *WaveOutCount)();
+typedef MMRESULT(WINAPI *WaveOutCaps)(UINT_PTR, LPWAVEOUTCAPSA, UINT);
+
+static WaveDeviceFacts ReadWaveDevice(const void *context, unsigned device) {
+    WaveOutCaps readCaps = reinterpret_cast<WaveOutCaps>(const_cast<void *>(context));
     WAVEOUTCAPSA caps = {};
     WaveDeviceFacts facts = {false, 0, 0};
-    if (waveOutGetDevCapsA(device, &caps, sizeof caps) == MMSYSERR_NOERROR) {
+    if (readCaps(device, &caps, sizeof caps) == MMSYSERR_NOERROR) {
         facts.capsRead = true;
         facts.support = caps.dwSupport;
         facts.formats = caps.dwFormats;
@@ -46,11 +51,17 @@ static WaveDeviceFacts ReadWaveDevice(const void *, unsigned device) {
     return facts;
 }
 
-// Some asynchronous wave-out device supports every WAVE_FORMAT_ bit of the mask.
+// Some asynchronous wave-out device supports every WAVE_FORMAT_ bit of the mask. The sound library
+// is not one of the system's known DLLs, so it is loaded from the system directory by its path,
+// never found beside the program; it stays loaded with the drivers it started.
 static BOOL HasWaveOutDevice(DWORD formatMask) {
-    UINT count = waveOutGetNumDevs();
-    WaveDeviceList devices = {ReadWaveDevice, NULL};
-    return ChooseWaveDevice(devices, count, formatMask) >= 0;
+    HMODULE winmm = LoadSystemLibrary("winmm.dll");
+    WaveOutCount count = ExportedFunction<WaveOutCount>(winmm, "waveOutGetNumDevs");
+    WaveOutCaps caps = ExportedFunction<WaveOutCaps>(winmm, "waveOutGetDevCapsA");
+    if (count == NULL || caps == NULL)
+        return FALSE; // no sound system: no sound card to play through
+    WaveDeviceList devices = {ReadWaveDevice, reinterpret_cast<const void *>(caps)};
+    return ChooseWaveDevice(devices, count(), formatMask) >= 0;
 }
 
 // Some drive a: to z: is a CD-ROM drive, with or without a disc.

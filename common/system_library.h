@@ -1,0 +1,22 @@
+// The system's own DLLs as the programs load them: from the system directory by full path, never
+// through a search that a folder others may write could answer first, and the functions newer
+// systems add, looked up by name.
+#pragma once
+#include <windows.h>
+
+// An exported function as the caller's function type; NULL when the module is NULL or does not
+// export it (a function newer than the running system).
+template <typename Function> Function ExportedFunction(HMODULE module, const char *name) {
+    return module != NULL
+               ? reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(module, name)))
+               : NULL;
+}
+
+// Loads a DLL of the system's own from the system directory by its full path; NULL when it is not
+// there or the path does not fit. Release it with FreeLibrary.
+HMODULE LoadSystemLibrary(const char *name);
+
+// Keeps every later DLL load of this process, the system's own included, to the system directory
+// where the system offers that (Windows 8 on, 7 and Vista with their update), or at least out of
+// the current folder (XP SP1 on); nothing on older systems. Called first thing at start-up.
+void RestrictDllSearch();
