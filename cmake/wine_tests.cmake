@@ -61,3 +61,9 @@ endfunction()
 
 add_wine_tests(win32)
 add_wine_tests(ui)
+
+# The programs signed with a throwaway certificate, checked on Linux and then started under Wine.
+add_test(NAME ui.sign_disc COMMAND ${CMAKE_SOURCE_DIR}/tests/ui/sign_disc ${CMAKE_SOURCE_DIR}
+                                   ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/signing)
+set_tests_properties(ui.sign_disc PROPERTIES FIXTURES_SETUP signed LABELS ui TIMEOUT 120)
+set_property(TEST ui.signed_programs APPEND PROPERTY FIXTURES_REQUIRED signed)
