@@ -11,57 +11,32 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
-const DWORD kWait = 15000;
-
-std::string SignedProgram(const char *name) {
+TEST(SignedPrograms, TheLauncherOpensAndTheUninstallerRemovesAnInstallation) {
     const char *build = std::getenv("BRINDLE_BUILD");
-    return WindowsPathOf(std::string(build != NULL ? build : "") + "/signing/signed/disc/" + name);
-}
+    const std::string disc =
+        WindowsPathOf(std::string(build != NULL ? build : "") + "/signing/signed/disc");
+    ASSERT_TRUE(FileExists(disc + "\\RBRINDMOR.EXE")) << disc << ": sign_disc made no signed disc";
+    ResetTitleState();
+    DeleteTemporaryBatchFiles();
+    DWORD code = 99;
 
-class SignedPrograms : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetTitleState();
-        DeleteTemporaryBatchFiles();
-    }
-    void TearDown() override {
-        EndProcess(process);
-        WaitUntilGone(INSTALL_FOLDER, kWait);
-        DeleteTemporaryBatchFiles();
-        ResetTitleState();
-    }
-    Process process;
-};
-} // namespace
-
-TEST_F(SignedPrograms, TheLauncherOpensItsWindow) {
-    const std::string launcher = SignedProgram("RBRINDMOR.EXE");
-    ASSERT_TRUE(FileExists(launcher)) << launcher << ": sign_disc made no signed disc";
-    process = StartProcess(launcher, "E:\\");
-    HWND dialog = WaitForTopWindow("TWL_AUTORUN", "Brindlemoor", process.id, kWait);
-    ASSERT_NE(nullptr, dialog);
+    Process launcher = StartProcess(disc + "\\RBRINDMOR.EXE", "E:\\");
+    HWND dialog = WaitForTopWindow("TWL_AUTORUN", "Brindlemoor", launcher.id, 15000);
+    EXPECT_NE(nullptr, dialog);
     EXPECT_EQ("Setup must be performed before playing.", ControlText(dialog, IDC_STATUS));
     ClickButton(dialog, IDC_EXIT);
-    DWORD code = 99;
-    ASSERT_TRUE(WaitForExit(process, kWait, &code));
+    EXPECT_TRUE(WaitForExit(launcher, 15000, &code));
     EXPECT_EQ(0u, code);
-}
+    EndProcess(launcher);
 
-TEST_F(SignedPrograms, TheUninstallerAsksAndRemovesTheInstallation) {
-    const std::string uninstaller = SignedProgram("brindd95.exe");
     ASSERT_TRUE(PrepareInstalledState());
-    ASSERT_TRUE(CopyFileA(uninstaller.c_str(), INSTALLED_UNINSTALLER, FALSE)) << uninstaller;
-    process = StartProcess(INSTALLED_UNINSTALLER);
-    HWND question = WaitForConfirmation(process.id, kWait);
-    ASSERT_NE(nullptr, question);
-    EXPECT_EQ("Are you sure you want to delete Brindlemoor from your computer?",
-              ControlText(question, 1001));
-    ClickButton(question, 1002);
-    DWORD code = 99;
-    ASSERT_TRUE(WaitForExit(process, kWait, &code));
+    ASSERT_TRUE(CopyFileA((disc + "\\brindd95.exe").c_str(), INSTALLED_UNINSTALLER, FALSE));
+    code = 99;
+    EXPECT_TRUE(RunUninstaller(INSTALLED_UNINSTALLER, 1002, &code)) << "no question or no end";
     EXPECT_EQ(0u, code);
     EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
     EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
-    EXPECT_TRUE(WaitUntilGone(INSTALL_FOLDER, kWait)) << "the signed uninstaller did not go";
+    EXPECT_TRUE(WaitUntilGone(INSTALL_FOLDER, 15000)) << "the signed uninstaller did not go";
+    DeleteTemporaryBatchFiles();
+    ResetTitleState();
 }
