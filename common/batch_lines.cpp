@@ -74,13 +74,16 @@ bool AddDeleteOwnFile(Lines lines, const char *ownPath) {
            AddText(lines, ":gone");
 }
 
-// "rmdir " + folder, then each parent while the line stays longer than "rmdir " and a drive. The
-// parents are cut from the path as it is; each line quotes its own folder.
-bool AddRemoveFolders(Lines lines, const char *folder) {
+// "rmdir " + folder, then each parent while the line stays longer than "rmdir " and a drive, and
+// the level is longer than the link's. The parents are cut from the path as it is; each line
+// quotes its own folder.
+bool AddRemoveFolders(Lines lines, const char *folder, size_t linkEnd) {
     const size_t kStop = 9;
     const size_t kCommand = 6;
     size_t length = TextLength(folder);
     for (;;) {
+        if (length <= linkEnd)
+            return true;
         if (!AddPathLine(lines, "rmdir ", folder, length, ""))
             return false;
         size_t cut = LastBackslash(folder, length);
@@ -92,28 +95,53 @@ bool AddRemoveFolders(Lines lines, const char *folder) {
     }
 }
 
+// Every line in the interpreter's code page, exactly: converted, and converted back to the same
+// text, within the line limit.
+bool ConvertLines(BatchScript *script, const BatchInterpreter &interpreter, size_t limit) {
+    if (interpreter.ansiPage == interpreter.oemPage)
+        return true;
+    if (interpreter.converter.convert == nullptr)
+        return false;
+    for (int i = 0; i < script->count; ++i) {
+        BatchLine &line = script->lines[i];
+        char converted[kBatchLineCapacity], back[kBatchLineCapacity];
+        const TextConverter &converter = interpreter.converter;
+        if (!converter.convert(converter.context, interpreter.ansiPage, interpreter.oemPage,
+                               line.text, converted, sizeof converted) ||
+            !converter.convert(converter.context, interpreter.oemPage, interpreter.ansiPage,
+                               converted, back, sizeof back) ||
+            !EqualText(back, line.text) || TextLength(converted) > limit)
+            return false;
+        CopyText(line.text, sizeof line.text, converted);
+    }
+    return true;
+}
+
 } // namespace
 
 size_t BatchLineLimit(bool ntFamily) {
     return ntFamily ? kCmdBatchLineLimit : kDosBatchLineLimit;
 }
 
-bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, const char *pifPath,
-                          const char *batchPath, size_t lineLimit, BatchScript *script) {
+bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, size_t linkEnd,
+                          const char *pifPath, const char *batchPath,
+                          const BatchInterpreter &interpreter, BatchScript *script) {
     script->count = 0;
-    const Lines lines = {script, lineLimit < kCmdBatchLineLimit ? lineLimit : kCmdBatchLineLimit};
+    const size_t limit =
+        interpreter.lineLimit < kCmdBatchLineLimit ? interpreter.lineLimit : kCmdBatchLineLimit;
+    const Lines lines = {script, limit};
     size_t rootEnd = FirstBackslashEnd(ownPath);
     bool ok = rootEnd != 0 && AddText(lines, "@echo off") &&
               AddPathLine(lines, "chdir ", ownPath, rootEnd, "") &&
-              AddDeleteOwnFile(lines, ownPath) && AddRemoveFolders(lines, installFolder) &&
+              AddDeleteOwnFile(lines, ownPath) && AddRemoveFolders(lines, installFolder, linkEnd) &&
               (pifPath[0] == '\0' || AddPath(lines, "del ", pifPath)) &&
-              AddPath(lines, "del ", batchPath);
+              AddPath(lines, "del ", batchPath) && ConvertLines(script, interpreter, limit);
     if (!ok)
         script->count = 0;
     return ok;
 }
 
-bool SelfDeleteLinesFit(const char *ownPath, size_t lineLimit) {
+bool SelfDeleteLinesFit(const char *ownPath, const BatchInterpreter &interpreter) {
     char folder[kBatchLineCapacity];
     if (TextLength(ownPath) >= sizeof folder)
         return false;
@@ -121,5 +149,5 @@ bool SelfDeleteLinesFit(const char *ownPath, size_t lineLimit) {
     CutAtLastChar(folder, '\\');
     // The temporary files' lines depend on the temporary folder, not on where we install.
     BatchScript script;
-    return BuildSelfDeleteLines(ownPath, folder, "", "", lineLimit, &script);
+    return BuildSelfDeleteLines(ownPath, folder, 0, "", "", interpreter, &script);
 }

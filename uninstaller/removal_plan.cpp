@@ -21,8 +21,8 @@ RemovalPlan PlanRemoval(const RemovalFacts &facts) {
     plan.recordPlace = facts.recordPlace;
     CopyText(plan.entryKey, sizeof plan.entryKey, facts.entryKey);
     const bool known = facts.ownPath[0] != '\0';
-    const bool entryOurs = known && facts.entry == EntryFound &&
-                           EntryNamesUninstaller(facts.entryCommand, facts.ownPath);
+    const bool entryOurs =
+        EntryIsOurs(facts.entry, facts.entryCommand, facts.entryOwnByIdentity, facts.ownPath);
     if (facts.registryOnly) {
         if (entryOurs)
             Add(&plan, RemovalStepKind::Entry, true);
@@ -35,11 +35,12 @@ RemovalPlan PlanRemoval(const RemovalFacts &facts) {
     if (!known)
         return plan; // nothing can be told to be ours
     const bool recordOurs =
-        facts.record == RecordFound && RecordBelongsHere(facts.recordValue, facts.ownPath);
+        RecordIsOurs(facts.record, facts.recordValue, facts.recordHereByIdentity, facts.ownPath);
     const bool anotherInstallation =
         (facts.record != RecordAbsent && !recordOurs) || (facts.entry != EntryAbsent && !entryOurs);
     plan.mayDeleteGroup =
         facts.progman.groupExists && MayDeleteGroup(facts.progman.itemCount, facts.progman.found);
+    Add(&plan, RemovalStepKind::SideFiles, false);
     if (!anotherInstallation)
         Add(&plan, RemovalStepKind::ProgmanItems, false);
     Add(&plan, RemovalStepKind::Components, false);

@@ -19,17 +19,20 @@ struct ProgmanFacts {
 struct RemovalFacts {
     bool registryOnly; // "/registry": only the uninstall entry, nothing asked, nothing else
     ProgmanFacts progman;
-    char ownPath[kRemovalPathCapacity]; // empty when the system gave no module path
+    char ownPath[kRemovalPathCapacity]; // in one spelling; empty when the system gave none
     char dataFileName[32];              // "BRINDMOR.QKT"
     InstallRecordPlace recordPlace;
     RecordRead record;
-    char recordValue[kRecordValueCapacity];
+    char recordValue[kRecordValueCapacity]; // in one spelling where its folder exists
+    bool recordHereByIdentity;             // its folder is the own folder, by the system's identity
     char entryKey[kRecordSectionCapacity]; // the title, the entry's key
     EntryRead entry;
     char entryCommand[kEntryTextCapacity];
+    bool entryOwnByIdentity; // the file it names is this uninstaller, by the system's identity
 };
 
 enum class RemovalStepKind {
+    SideFiles,    // what a cut-off Setup left beside the data file and the uninstaller
     ProgmanItems, // the title's items, and the group when they were all it held
     Components,   // the title's files locked beside the uninstaller
     DataFile,     // the data file in the uninstaller's own folder
@@ -43,7 +46,7 @@ struct RemovalStep {
     bool stopsOnFailure; // when it fails, no later step runs: what they would remove stays
 };
 
-const int kMaxRemovalSteps = 6;
+const int kMaxRemovalSteps = 7;
 
 struct RemovalPlan {
     bool tellNoProgman; // Yes without Program Manager: nothing is removed, and the user is told
@@ -58,7 +61,9 @@ struct RemovalPlan {
 };
 
 // Only what belongs to this installation is removed: the data file in the uninstaller's own
-// folder, the record when it names that folder, the entry when it names this uninstaller. While
+// folder (and its side names, and the uninstaller's, put right first), the record when it names
+// that folder, the entry when it names this uninstaller (both asked again just before they go).
+// While
 // another installation is recorded or listed, its Program Manager items stay too. The data file,
 // record and entry each stop the removal when they stay, so that the uninstaller and what still
 // names it stay with them; an entry that cannot be read keeps the uninstaller as well.

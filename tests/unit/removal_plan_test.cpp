@@ -27,8 +27,8 @@ RemovalFacts Facts() {
 
 // The steps in order; "!" after a step that stops the rest when it fails.
 std::string Steps(const RemovalPlan &plan) {
-    static const char *const kNames[] = {"progman", "components", "data",
-                                         "record",  "entry",      "self"};
+    static const char *const kNames[] = {"side",   "progman", "components", "data",
+                                         "record", "entry",   "self"};
     std::string steps;
     for (int i = 0; i < plan.count; ++i) {
         steps += (i > 0 ? " " : "") + std::string(kNames[int(plan.steps[i].kind)]);
@@ -51,7 +51,7 @@ RemovalFacts With(RecordRead record, const char *value, EntryRead entry, const c
 } // namespace
 
 TEST(PlanRemoval, OnlyWhatBelongsToThisInstallationGoes) {
-    const std::string all = "progman components data! record! entry! self";
+    const std::string all = "side progman components data! record! entry! self";
     const struct {
         const char *why;
         RemovalFacts facts;
@@ -67,23 +67,23 @@ TEST(PlanRemoval, OnlyWhatBelongsToThisInstallationGoes) {
         {"an older installation, another now recorded and listed",
          With(RecordFound, "D:\\GAMES\\BRIND\\BRINDMOR.QKT", EntryFound,
               "D:\\GAMES\\BRIND\\brindd95.exe"),
-         "components data! self"},
+         "side components data! self"},
         {"a record naming a system folder's file",
          With(RecordFound, "C:\\WINDOWS\\SYSTEM32\\BRINDMOR.QKT", EntryFound, kOwn),
-         "components data! entry! self"},
+         "side components data! entry! self"},
         {"a record naming a share",
          With(RecordFound, "\\\\host\\share\\BRINDMOR.QKT", EntryFound, kOwn),
-         "components data! entry! self"},
+         "side components data! entry! self"},
         {"a record naming a bare file name", With(RecordFound, "brindmor.qkt", EntryFound, kOwn),
-         "components data! entry! self"},
+         "side components data! entry! self"},
         {"a record too long to take", With(RecordTooLong, "", EntryFound, kOwn),
-         "components data! entry! self"},
+         "side components data! entry! self"},
         {"a second run after everything went", With(RecordAbsent, "", EntryAbsent, ""),
-         "progman components data! self"},
+         "side progman components data! self"},
         // An entry that cannot be read might name this uninstaller: it stays, and so do we.
         {"an entry that cannot be read",
          With(RecordFound, "C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", EntryUnreadable, ""),
-         "components data! record!"},
+         "side components data! record!"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.why);
@@ -102,7 +102,7 @@ TEST(PlanRemoval, NoDataFileNameNoDataStep) {
     RemovalFacts facts = With(RecordFound, "C:\\TWL\\BRINDMOR\\", EntryFound, kOwn);
     facts.dataFileName[0] = '\0';
     const RemovalPlan plan = PlanRemoval(facts);
-    EXPECT_EQ("components entry! self", Steps(plan));
+    EXPECT_EQ("side components entry! self", Steps(plan));
     EXPECT_STREQ("", plan.dataFile);
 }
 
@@ -152,7 +152,7 @@ TEST(PlanRemoval, EdgesOfTheOwnPath) {
     std::string("d:\\brindd95.exe").copy(root.ownPath, sizeof root.ownPath - 1);
     root.ownPath[15] = '\0';
     RemovalPlan plan = PlanRemoval(root);
-    EXPECT_EQ("progman components data! record! entry! self", Steps(plan));
+    EXPECT_EQ("side progman components data! record! entry! self", Steps(plan));
     EXPECT_STREQ("d:\\BRINDMOR.QKT", plan.dataFile);
     EXPECT_STREQ("d:", plan.ownFolder);
 
@@ -164,5 +164,5 @@ TEST(PlanRemoval, EdgesOfTheOwnPath) {
     // No data file name loaded: no file is taken for the data file.
     RemovalFacts unnamed = Facts();
     unnamed.dataFileName[0] = '\0';
-    EXPECT_EQ("progman components record! entry! self", Steps(PlanRemoval(unnamed)));
+    EXPECT_EQ("side progman components record! entry! self", Steps(PlanRemoval(unnamed)));
 }
