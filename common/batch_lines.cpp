@@ -82,7 +82,7 @@ bool AddRemoveFolders(Lines lines, const char *folder, size_t linkEnd) {
     const size_t kCommand = 6;
     size_t length = TextLength(folder);
     for (;;) {
-        if (length <= linkEnd)
+        if (linkEnd != 0 && length <= linkEnd)
             return true;
         if (!AddPathLine(lines, "rmdir ", folder, length, ""))
             return false;
