@@ -95,25 +95,40 @@ bool AddRemoveFolders(Lines lines, const char *folder, size_t linkEnd) {
     }
 }
 
-// Every line in the interpreter's code page, exactly: converted, and converted back to the same
-// text, within the line limit.
-bool ConvertLines(BatchScript *script, const BatchInterpreter &interpreter, size_t limit) {
+// One line in the interpreter's code page, exactly: converted, and converted back to the same
+// text, within the line limit; the line is left as it was otherwise.
+bool ConvertLine(BatchLine *line, const BatchInterpreter &interpreter, size_t limit) {
     if (interpreter.ansiPage == interpreter.oemPage)
         return true;
-    if (interpreter.converter.convert == nullptr)
+    const TextConverter &converter = interpreter.converter;
+    char converted[kBatchLineCapacity], back[kBatchLineCapacity];
+    if (converter.convert == nullptr ||
+        !converter.convert(converter.context, interpreter.ansiPage, interpreter.oemPage, line->text,
+                           converted, sizeof converted) ||
+        !converter.convert(converter.context, interpreter.oemPage, interpreter.ansiPage, converted,
+                           back, sizeof back) ||
+        !EqualText(back, line->text) || TextLength(converted) > limit)
         return false;
-    for (int i = 0; i < script->count; ++i) {
-        BatchLine &line = script->lines[i];
-        char converted[kBatchLineCapacity], back[kBatchLineCapacity];
-        const TextConverter &converter = interpreter.converter;
-        if (!converter.convert(converter.context, interpreter.ansiPage, interpreter.oemPage,
-                               line.text, converted, sizeof converted) ||
-            !converter.convert(converter.context, interpreter.oemPage, interpreter.ansiPage,
-                               converted, back, sizeof back) ||
-            !EqualText(back, line.text) || TextLength(converted) > limit)
+    CopyText(line->text, sizeof line->text, converted);
+    return true;
+}
+
+bool ConvertLines(BatchScript *script, const BatchInterpreter &interpreter, size_t limit) {
+    for (int i = 0; i < script->count; ++i)
+        if (!ConvertLine(&script->lines[i], interpreter, limit))
             return false;
-        CopyText(line.text, sizeof line.text, converted);
-    }
+    return true;
+}
+
+// The batch's last line deletes the batch itself. A temporary folder whose name the interpreter's
+// code page cannot hold (a user name with such a letter) leaves that line out: a batch file left
+// in the temporary folder is better than an uninstaller left in its folder.
+bool AddDeleteBatch(Lines lines, const char *batchPath, const BatchInterpreter &interpreter) {
+    if (!AddPath(lines, "del ", batchPath))
+        return false;
+    BatchScript *script = lines.script;
+    if (!ConvertLine(&script->lines[script->count - 1], interpreter, lines.limit))
+        --script->count;
     return true;
 }
 
@@ -135,7 +150,8 @@ bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, size_t
               AddPathLine(lines, "chdir ", ownPath, rootEnd, "") &&
               AddDeleteOwnFile(lines, ownPath) && AddRemoveFolders(lines, installFolder, linkEnd) &&
               (pifPath[0] == '\0' || AddPath(lines, "del ", pifPath)) &&
-              AddPath(lines, "del ", batchPath) && ConvertLines(script, interpreter, limit);
+              ConvertLines(script, interpreter, limit) &&
+              AddDeleteBatch(lines, batchPath, interpreter);
     if (!ok)
         script->count = 0;
     return ok;

@@ -49,12 +49,13 @@ struct BatchScript {
 // (ping's pause) until it is gone or the tries run out; "rmdir" the install folder and each parent
 // (deepest first, not the root, and none from the level that ends at `linkEnd` up: a junction or
 // directory link, whose rmdir would take the link away whatever it points at; 0 when no level is
-// one); "del" the PIF when there is one (pifPath not empty); "del" the batch file. Every path is in
-// double quotes with each "%" doubled, so that no character of a folder's name (& ; = ^ ( ) ! % or
-// a blank) is read as anything but part of the path, and every line is in the interpreter's code
-// page. False, with no lines, when a line would pass the interpreter's line limit, a path holds a
-// quote or a control character or a character the interpreter's code page cannot hold, or the own
-// path has no backslash: a cut or misread path sends the commands elsewhere.
+// one); "del" the PIF when there is one (pifPath not empty); "del" the batch file (left out when its
+// path is one the interpreter's code page cannot hold). Every path is in double quotes with each
+// "%" doubled, so that no character of a folder's name (& ; = ^ ( ) ! % or a blank) is read as
+// anything but part of the path, and every line is in the interpreter's code page. False, with no
+// lines, when a line would pass the interpreter's line limit, a path holds a quote or a control
+// character or a character the interpreter's code page cannot hold, or the own path has no
+// backslash: a cut or misread path sends the commands elsewhere.
 bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, size_t linkEnd,
                           const char *pifPath, const char *batchPath,
                           const BatchInterpreter &interpreter, BatchScript *script);

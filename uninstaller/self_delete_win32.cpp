@@ -188,8 +188,14 @@ BOOL WriteSelfDeleteBatch(HANDLE batch, const char *batchPath, const char *pifPa
     // are in the code page it reads them in.
     BatchInterpreter interpreter = ThisSystemsBatchInterpreter();
     interpreter.lineLimit = BatchLineLimit(ntFamily);
+    // The batch names itself by its short name where the file system keeps one: the temporary
+    // folder's long name may hold letters the interpreter's code page has not (a user's name).
+    char self[kTempNameCapacity];
+    const DWORD shortLength = GetShortPathNameA(batchPath, self, sizeof self);
+    if (shortLength == 0 || shortLength >= sizeof self)
+        CopyText(self, sizeof self, batchPath);
     bool whole = BuildSelfDeleteLines(ownPath, installFolder, DeepestLinkEnd(installFolder),
-                                      pifPath, batchPath, interpreter, &script);
+                                      pifPath, self, interpreter, &script);
     // Every line or none: a batch missing its loop's way out would retry for ever.
     for (int i = 0; whole && i < script.count; ++i)
         whole = WriteBatchLine(batch, script.lines[i].text) != FALSE;

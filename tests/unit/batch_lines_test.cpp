@@ -281,3 +281,17 @@ TEST(SelfDeleteBatch, LevelsStopAtTheFirstLink) {
         EXPECT_EQ("del \"" + own + "\"", lines[4]) << "the uninstaller goes all the same";
     }
 }
+
+// A temporary folder the OEM page cannot hold (a user named "O’Brien") costs only the batch's
+// last line, the one that deletes the batch itself: the uninstaller and its folders still go.
+TEST(SelfDeleteBatch, ATemporaryFolderTheInterpreterCannotReadCostsOnlyTheBatchsOwnLine) {
+    const BatchInterpreter interpreter = IconvInterpreter(kCmdBatchLineLimit, 1252, 850);
+    ASSERT_TRUE(BuildSelfDeleteLines("C:\\GAMES\\u.exe", "C:\\GAMES", 0, "",
+                                     "C:\\Users\\O\x92"
+                                     "Brien\\Temp\\unt1.bat",
+                                     interpreter, &script));
+    EXPECT_EQ("rmdir \"C:\\GAMES\"", LinesOf(script).back());
+    ASSERT_TRUE(BuildSelfDeleteLines("C:\\GAMES\\u.exe", "C:\\GAMES", 0, "",
+                                     "C:\\Users\\OBRIEN~1\\Temp\\unt1.bat", interpreter, &script));
+    EXPECT_EQ("del \"C:\\Users\\OBRIEN~1\\Temp\\unt1.bat\"", LinesOf(script).back());
+}
