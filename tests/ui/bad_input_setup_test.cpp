@@ -123,6 +123,9 @@ TEST_F(BadInputSetup, ADataFileTheCopyCannotCarryIsRefusedWithItsReason) {
     ASSERT_NE(nullptr, setup);
     ASSERT_TRUE(ControlEnabled(setup, IDC_SETUP_START)) << "no data file to size without the disc";
     ClickButton(setup, IDC_SETUP_START);
+    // The Setup dialog has a static of id 0xFFFF too: the box is looked for once it has gone.
+    for (DWORD start = GetTickCount(); IsWindow(setup) && GetTickCount() - start < kWait;)
+        Sleep(50);
     HWND prompt = WaitForMessageBox(launcher_.id, kWait);
     ASSERT_NE(nullptr, prompt) << "no prompt for the disc";
     ASSERT_TRUE(RestoreDiscDrive());
@@ -276,6 +279,9 @@ TEST_F(BadInputSetup, FactsAreReadWhenSetupIsPressed) {
     ASSERT_NE(nullptr, setup);
     ASSERT_TRUE(EjectDiscDrive());
     ClickButton(setup, IDC_SETUP_START);
+    // The Setup dialog has a static of id 0xFFFF too: the box is looked for once it has gone.
+    for (DWORD start = GetTickCount(); IsWindow(setup) && GetTickCount() - start < kWait;)
+        Sleep(50);
     HWND prompt = WaitForMessageBox(launcher_.id, kWait);
     ASSERT_NE(nullptr, prompt) << "the disc that went was not asked for";
     EXPECT_NE(std::string::npos, MessageBoxText(prompt).find("was not found"));
