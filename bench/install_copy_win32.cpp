@@ -100,9 +100,11 @@ double TimeInstallCopy(const std::string &source, const std::string &target, HWN
     SourceReader reader = {nullptr, 0};
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
+    bool keptAside = false;
     bool ok = OpenSourceFile(source.c_str(), &reader) &&
               CopyToFile(&reader, copy.c_str(), ProgressSink{SendProgress, window}) &&
-              PutInPlace(copy.c_str(), target.c_str(), kept.c_str());
+              KeepAside(target.c_str(), kept.c_str(), &keptAside) &&
+              MoveIn(copy.c_str(), target.c_str());
     QueryPerformanceCounter(&end);
     *repaints = gPicture.repaints - paintedBefore;
     *messages = gProgressMessages;

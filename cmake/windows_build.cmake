@@ -5,6 +5,8 @@ if(NOT GENERATED_DIR)
 endif()
 set(DIST_DIR ${CMAKE_SOURCE_DIR}/dist CACHE PATH "Where the built programs and the disc go")
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# No link time in the headers: two builds of one commit give the same programs, byte for byte.
+add_link_options(-Wl,--no-insert-timestamp)
 
 # The programs are read from a CD-ROM before their first window, so they are built small: for size,
 # each function in a section of its own so that the link drops what nothing calls, no compiler

@@ -131,6 +131,7 @@ static BOOL TitleDiscInADrive() {
 
 static void InitMainDialog(HWND dialog, MainDialogState &dialogState) {
     SetWindowTextFromLang(dialog, LANG_TITLE);
+    RepairRecordedInstallation(); // before its state is read: a cut-off Setup may have left it
     const InstallState state = GetInstallState();
     ShowInstallState(dialog, state);
     SetWindowTextFromLang(dialog, LANG_TITLE);

@@ -1,5 +1,5 @@
-// The main dialog's Setup command: the Setup dialog, then the install planned from what was
-// gathered, carried out with its progress in the picture, and its outcome in the status line.
+// The main dialog's Setup command: the Setup dialog, then the install planned from facts gathered
+// afresh, carried out with its progress in the picture, and its outcome in the status line.
 #include "setup_command.h"
 
 #include "../../common/lang_dialog.h"
@@ -9,6 +9,8 @@
 #include "../resources/resource_ids.h"
 #include "../setup/install.h"
 #include "../setup/install_facts.h"
+#include "../setup/install_folder.h"
+#include "../setup/install_outcome.h"
 #include "../setup/setup_dialog.h"
 #include "../syscheck/title_disc.h"
 #include "../ui/main_picture.h"
@@ -34,37 +36,40 @@ void ShowStatus(HWND mainDialog, UINT offset) {
 }
 
 void PresentOutcome(HWND mainDialog, const InstallOutcome &outcome) {
+    const UINT text = InstallOutcomeText(outcome, IsNtFamily());
+    if (text == 0)
+        return; // the user gave up looking for the disc: nothing changed, nothing to say
+    ShowStatus(mainDialog, text);
     if (outcome.installed) {
-        ShowStatus(mainDialog, LANG_READY);
         HWND play = GetDlgItem(mainDialog, IDC_PLAY);
         EnableWindow(play, TRUE);
         SetFocus(play);
         return;
     }
-    if (outcome.refusal == RefusedNoTitle)
-        return; // the user gave up looking for the disc: nothing changed, nothing to say
     // Play keeps the state it had; the text shows also where the dialog hid its status line.
-    ShowStatus(mainDialog,
-               outcome.refusal == RefusedSourceSize ? LANG_INSTALL_TOO_LARGE : LANG_INSTALL_FAILED);
     ShowWindow(GetDlgItem(mainDialog, IDC_STATUS), SW_SHOW);
 }
 
 } // namespace
 
 void RunSetupCommand(HWND mainDialog) {
-    InstallFacts facts = {};
-    TakeSources(LookForTitle(), &facts); // the Setup dialog does not ask for the disc
-    GatherInstallFacts(&facts);
-    SetupDialogData setup = {&facts, "", {}};
+    // The dialog's own facts, for its space lines: the Setup dialog does not ask for the disc.
+    InstallFacts shown = {};
+    TakeSources(LookForTitle(), &shown);
+    GatherInstallFacts(&shown);
+    SetupDialogData setup = {&shown, "", {}};
     if (RunLangDialog(InstanceOf(mainDialog), IDD_SETUP, mainDialog, SetupDlgProc,
                       reinterpret_cast<LPARAM>(&setup)) == 0)
         return;
-    if (!facts.titleFound) { // asked for only now that the user wants to install
-        TakeSources(LocateTitle(mainDialog), &facts);
-        GatherInstallFacts(&facts);
-    }
+    // The install's facts are read now, not before the dialog: while it was open the disc may have
+    // gone, or an uninstaller may have removed the earlier installation the undo would restore.
+    // The disc is asked for only now that the user wants to install.
+    InstallFacts facts = {};
+    TakeSources(LocateTitle(mainDialog), &facts);
+    GatherInstallFacts(&facts);
     InstallChoice choice = {};
-    CopyText(choice.folder, sizeof choice.folder, setup.folder);
+    // A folder that cannot be made canonical stays empty: the plan refuses it.
+    MakeFolderCanonical(setup.folder, choice.folder, sizeof choice.folder);
     const InstallPlan plan = PlanInstall(choice, facts);
     if (plan.refusal == InstallAccepted) {
         ShowStatus(mainDialog, LANG_COPYING);

@@ -168,7 +168,8 @@ TEST_P(DialogTexts, TheMainWindowsStatusLine) {
     const LONG width = PictureWidth();
     ASSERT_GT(width, 0);
     const UINT shown[] = {LANG_SETUP_REQUIRED, LANG_SETUP_INCOMPLETE, LANG_COPYING,
-                          LANG_READY,          LANG_INSTALL_FAILED,   LANG_INSTALL_TOO_LARGE};
+                          LANG_READY,          LANG_INSTALL_FAILED,   LANG_INSTALL_TOO_LARGE,
+                          LANG_INSTALL_DENIED, LANG_INSTALL_EARLIER};
     for (UINT offset : shown)
         ExpectFits(IDC_STATUS, Lang(offset), width);
 }
