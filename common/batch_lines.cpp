@@ -59,9 +59,23 @@ size_t LastBackslash(const char *text, size_t length) {
     return length;
 }
 
+// The pause between two tries: its program by full path, quoted like every path, told to wait
+// about a second; no line when there is nothing to wait with.
+bool AddPause(Lines lines, const BatchInterpreter &interpreter) {
+    switch (interpreter.pause) {
+    case BatchPause::Ping:
+        return AddPath(lines, "", interpreter.pauseProgram, " -n 2 127.0.0.1 >nul");
+    case BatchPause::Choice:
+        return AddPath(lines, "", interpreter.pauseProgram, " /c:y /n /t:y,1 >nul");
+    case BatchPause::None:
+        break;
+    }
+    return true;
+}
+
 // Deletes the uninstaller, trying again about once a second while its process still holds the
 // file, and goes on once it is gone or the tries ran out (then the folders stay, as they hold it).
-bool AddDeleteOwnFile(Lines lines, const char *ownPath) {
+bool AddDeleteOwnFile(Lines lines, const char *ownPath, const BatchInterpreter &interpreter) {
     char lastTry[96] = "if \"%brindtries%\"==\"";
     for (int i = 0; i < kSelfDeleteTries; ++i)
         AppendText(lastTry, sizeof lastTry, ".");
@@ -70,8 +84,7 @@ bool AddDeleteOwnFile(Lines lines, const char *ownPath) {
            AddPath(lines, "del ", ownPath) &&
            AddPath(lines, "if not exist ", ownPath, " goto gone") &&
            AddText(lines, "set brindtries=%brindtries%.") && AddText(lines, lastTry) &&
-           AddText(lines, "ping -n 2 127.0.0.1 >nul") && AddText(lines, "goto retry") &&
-           AddText(lines, ":gone");
+           AddPause(lines, interpreter) && AddText(lines, "goto retry") && AddText(lines, ":gone");
 }
 
 // "rmdir " + folder, then each parent while the line stays longer than "rmdir " and a drive, and
@@ -146,15 +159,25 @@ bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, size_t
         interpreter.lineLimit < kCmdBatchLineLimit ? interpreter.lineLimit : kCmdBatchLineLimit;
     const Lines lines = {script, limit};
     size_t rootEnd = FirstBackslashEnd(ownPath);
+    // Without /d the NT family's chdir leaves the current drive, and the folders on it, as they
+    // are.
+    const char *chdir = interpreter.ntFamily ? "chdir /d " : "chdir ";
     bool ok = rootEnd != 0 && AddText(lines, "@echo off") &&
-              AddPathLine(lines, "chdir ", ownPath, rootEnd, "") &&
-              AddDeleteOwnFile(lines, ownPath) && AddRemoveFolders(lines, installFolder, linkEnd) &&
+              AddPathLine(lines, chdir, ownPath, rootEnd, "") &&
+              AddDeleteOwnFile(lines, ownPath, interpreter) &&
+              AddRemoveFolders(lines, installFolder, linkEnd) &&
               (pifPath[0] == '\0' || AddPath(lines, "del ", pifPath)) &&
               ConvertLines(script, interpreter, limit) &&
               AddDeleteBatch(lines, batchPath, interpreter);
     if (!ok)
         script->count = 0;
     return ok;
+}
+
+BatchFolders BatchFoldersFor(bool ntFamily, bool elevated) {
+    if (ntFamily && !elevated)
+        return BatchFolders{{BatchFolder::Windows, BatchFolder::Temporary}, 2};
+    return BatchFolders{{BatchFolder::Windows, BatchFolder::Windows}, 1};
 }
 
 bool SelfDeleteLinesFit(const char *ownPath, const BatchInterpreter &interpreter) {

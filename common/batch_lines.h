@@ -27,13 +27,28 @@ struct TextConverter {
     const void *context;
 };
 
-// What the interpreter that runs the batch takes: the longest line, and the code page it reads the
+// What the batch waits with, about a second, between two tries to delete the uninstaller.
+enum class BatchPause {
+    None,   // nothing to wait with: the tries follow one another (MS-DOS with neither program)
+    Ping,   // ping.exe, two echoes of this machine a second apart (MS-DOS only with TCP/IP)
+    Choice, // MS-DOS's CHOICE.COM, answering itself after a second
+};
+
+const size_t kBatchProgramCapacity = 260; // MAX_PATH
+
+// What the interpreter that runs the batch takes: the longest line, the code page it reads the
 // file in (the OEM one: the NT family's command interpreter and MS-DOS alike) beside the one the
-// programs' paths are in (the ANSI one). Where the two differ, the lines are converted.
+// programs' paths are in (the ANSI one; where the two differ, the lines are converted), whether it
+// is the NT family's (whose "chdir /d" changes the drive too; MS-DOS's chdir has no /d), and the
+// program it pauses with, named by its full path: never found through the search path, which the
+// user sets.
 struct BatchInterpreter {
     size_t lineLimit;
     unsigned ansiPage, oemPage;
     TextConverter converter;
+    bool ntFamily;
+    BatchPause pause;
+    char pauseProgram[kBatchProgramCapacity];
 };
 
 struct BatchLine {
@@ -46,11 +61,12 @@ struct BatchScript {
 };
 
 // "@echo off"; "chdir" the own drive's root; "del" the own file, again about once a second
-// (ping's pause) until it is gone or the tries run out; "rmdir" the install folder and each parent
-// (deepest first, not the root, and none from the level that ends at `linkEnd` up: a junction or
-// directory link, whose rmdir would take the link away whatever it points at; 0 when no level is
-// one); "del" the PIF when there is one (pifPath not empty); "del" the batch file (left out when its
-// path is one the interpreter's code page cannot hold). Every path is in double quotes with each
+// (the interpreter's pause) until it is gone or the tries run out; "rmdir" the install folder and
+// each parent (deepest first, not the root, and none from the level that ends at `linkEnd` up: a
+// junction or directory link, whose rmdir would take the link away whatever it points at; 0 when no
+// level is one); "del" the PIF when there is one (pifPath not empty); "del" the batch file (left
+// out when its path is one the interpreter's code page cannot hold). Every path is in double quotes
+// with each
 // "%" doubled, so that no character of a folder's name (& ; = ^ ( ) ! % or a blank) is read as
 // anything but part of the path, and every line is in the interpreter's code page. False, with no
 // lines, when a line would pass the interpreter's line limit, a path holds a quote or a control
@@ -59,6 +75,18 @@ struct BatchScript {
 bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, size_t linkEnd,
                           const char *pifPath, const char *batchPath,
                           const BatchInterpreter &interpreter, BatchScript *script);
+
+// Where the batch file may be written, in the order tried. The Windows directory first: only
+// administrators may write there, so nobody can change the lines while the batch waits to run
+// them with our rights. An elevated removal writes nowhere else; one without those rights (which a
+// system that can ask for them never lets this far) falls back to the user's temporary folder,
+// which the interpreter it starts sees as well. MS-DOS reads the Windows directory.
+enum class BatchFolder { Windows, Temporary };
+struct BatchFolders {
+    BatchFolder order[2];
+    int count;
+};
+BatchFolders BatchFoldersFor(bool ntFamily, bool elevated);
 
 // True when an uninstaller at ownPath could write the lines that delete it and its folders: what
 // Setup checks before it installs into a folder, so that every installation can be removed.

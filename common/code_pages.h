@@ -6,5 +6,5 @@
 TextConverter SystemTextConverter();
 
 // The interpreter that will run this system's batch: its line limit (the family's), the ANSI and
-// the OEM code page, and the system's converter.
+// the OEM code page, the system's converter, the family, and the program it pauses with.
 BatchInterpreter ThisSystemsBatchInterpreter();

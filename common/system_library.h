@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+
 // An exported function as the caller's function type; NULL when the module is NULL or does not
 // export it (a function newer than the running system).
 template <typename Function> Function ExportedFunction(HMODULE module, const char *name) {
@@ -11,6 +13,10 @@ template <typename Function> Function ExportedFunction(HMODULE module, const cha
                ? reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(module, name)))
                : NULL;
 }
+
+// The full path of a file in the system directory ("C:\WINDOWS\system32\cmd.exe"); false (dst
+// empty) when it does not fit.
+bool SystemFilePath(const char *name, char *dst, size_t capacity);
 
 // Loads a DLL of the system's own from the system directory by its full path; NULL when it is not
 // there or the path does not fit. Release it with FreeLibrary.

@@ -10,13 +10,21 @@ typedef BOOL(WINAPI *SetDirectory)(LPCSTR);
 const DWORD kSearchSystem32 = 0x00000800; // LOAD_LIBRARY_SEARCH_SYSTEM32
 } // namespace
 
+bool SystemFilePath(const char *name, char *dst, size_t capacity) {
+    if (capacity == 0)
+        return false;
+    const UINT room = capacity > MAX_PATH ? MAX_PATH : UINT(capacity);
+    const UINT length = GetSystemDirectoryA(dst, room);
+    if (length > 0 && length < room && AppendWhole(dst, capacity, "\\") &&
+        AppendWhole(dst, capacity, name))
+        return true;
+    dst[0] = '\0';
+    return false;
+}
+
 HMODULE LoadSystemLibrary(const char *name) {
     char path[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(path, sizeof path);
-    if (length == 0 || length >= sizeof path || !AppendWhole(path, sizeof path, "\\") ||
-        !AppendWhole(path, sizeof path, name))
-        return NULL;
-    return LoadLibraryA(path);
+    return SystemFilePath(name, path, sizeof path) ? LoadLibraryA(path) : NULL;
 }
 
 void RestrictDllSearch() {

@@ -5,6 +5,7 @@
 #include "../common/file_ops.h"
 #include "../common/install_record_file.h"
 #include "../common/process.h"
+#include "../common/rights_facts.h"
 #include "../common/side_files.h"
 #include "../common/string_source.h"
 #include "../common/text.h"
@@ -96,12 +97,17 @@ void PrepareSelfDelete(HINSTANCE instance, const RemovalPlan &plan, const Instal
     selfDelete->ntFamily = IsNtFamily();
     // Only MS-DOS needs the PIF: the NT family's interpreter runs the batch itself.
     const bool withPif = !selfDelete->ntFamily;
-    char folder[MAX_PATH];
+    RightsFacts rights;
+    GatherRightsFacts(&rights);
+    const BatchFolders folders = BatchFoldersFor(selfDelete->ntFamily, rights.elevated);
     HANDLE pif = INVALID_HANDLE_VALUE;
-    HANDLE batch = SelfDeleteFolder(selfDelete->ntFamily, folder, sizeof folder)
-                       ? CreateTempBatch(folder, withPif, SystemTempNames(), selfDelete->batch,
-                                         selfDelete->pif, &pif)
-                       : INVALID_HANDLE_VALUE;
+    HANDLE batch = INVALID_HANDLE_VALUE;
+    for (int i = 0; i < folders.count && batch == INVALID_HANDLE_VALUE; ++i) {
+        char folder[MAX_PATH];
+        if (SelfDeleteFolder(folders.order[i], folder, sizeof folder))
+            batch = CreateTempBatch(folder, withPif, SystemTempNames(), selfDelete->batch,
+                                    selfDelete->pif, &pif);
+    }
     if (batch == INVALID_HANDLE_VALUE)
         return;
     ClearReadOnly(files.components[kComponentCount - 1].path);

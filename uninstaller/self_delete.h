@@ -5,14 +5,14 @@
 
 #include <cstddef>
 
+#include "../common/batch_lines.h"
+
 constexpr int kTempNameCapacity = 144;
 
-// Where the temporary files go: a folder the interpreter that runs the batch sees as we do. The
-// NT family: the temporary folder of the user we run as, which cmd.exe, started with our rights,
-// sees too (from Vista on, a file "written" to the Windows directory may exist only in our virtual
-// copy of it, which cmd.exe never sees, or not at all). The 9x family: the Windows directory,
-// which MS-DOS sees, as written.
-bool SelfDeleteFolder(bool ntFamily, char *dst, size_t capacity);
+// The folder of that kind (BatchFoldersFor says which are tried, in which order): the Windows
+// directory, or the temporary folder of the user we run as, which the cmd.exe we start with our
+// rights sees too. False (dst empty) when the system gives none that fits.
+bool SelfDeleteFolder(BatchFolder kind, char *dst, size_t capacity);
 
 // Makes a fresh name ending ".TMP" in the folder and creates that file, as GetTempFileNameA does;
 // false when none could be had. A seam: the tests make names that collide.

@@ -7,6 +7,7 @@
 #include "../common/command_quoting.h"
 #include "../common/file_ops.h"
 #include "../common/process.h"
+#include "../common/system_library.h"
 #include "../common/text.h"
 #include "paths.h"
 #include "pif_patch.h"
@@ -45,7 +46,9 @@ bool MakeSystemTempName(void *, const char *folder, char name[MAX_PATH]) {
 // that no folder the batch removes is its current one and the command line names the batch by its
 // file name alone (letters and digits): no character of the folder's path reaches the command
 // line. /d skips the AutoRun commands of the registry, /v:off keeps "!" an ordinary character
-// whatever the DelayedExpansion setting.
+// whatever the DelayedExpansion setting. The interpreter is the system's own, by its full path:
+// COMSPEC is the user's to set, and a bare name is searched for in our own folder first, so either
+// could put another program in its place, which would run with our (perhaps elevated) rights.
 void StartThroughInterpreter(const char *batchPath) {
     char folder[kTempNameCapacity];
     CopyText(folder, sizeof folder, batchPath);
@@ -54,9 +57,8 @@ void StartThroughInterpreter(const char *batchPath) {
     if (folderLength == TextLength(batchPath))
         return; // no folder: nothing we could start it from
     char interpreter[MAX_PATH];
-    DWORD n = GetEnvironmentVariableA("COMSPEC", interpreter, sizeof interpreter);
-    if (n == 0 || n >= sizeof interpreter)
-        CopyText(interpreter, sizeof interpreter, "cmd.exe");
+    if (!SystemFilePath("cmd.exe", interpreter, sizeof interpreter))
+        return;
     char line[MAX_PATH + kTempNameCapacity + 32] = "\"";
     if (!AppendWhole(line, sizeof line, interpreter) ||
         !AppendWhole(line, sizeof line, "\" /d /v:off /c ") ||
@@ -67,7 +69,7 @@ void StartThroughInterpreter(const char *batchPath) {
     CopyText(start, sizeof start, folder);
     if (folderLength == 2 && folder[1] == ':')
         AppendText(start, sizeof start, "\\");
-    StartCommandLine(line, SW_SHOWMINNOACTIVE, CREATE_NEW_CONSOLE, start);
+    StartCommandLine(line, SW_SHOWMINNOACTIVE, CREATE_NEW_CONSOLE, start, interpreter);
 }
 
 // Where the deepest level of the folder that is a junction or directory link ends, 0 when none is:
@@ -98,11 +100,12 @@ void StartPif(const char *pifPath) {
 
 } // namespace
 
-bool SelfDeleteFolder(bool ntFamily, char *dst, size_t capacity) {
+bool SelfDeleteFolder(BatchFolder kind, char *dst, size_t capacity) {
     if (capacity == 0)
         return false;
     const DWORD room = capacity > MAX_PATH ? MAX_PATH : DWORD(capacity);
-    const DWORD length = ntFamily ? GetTempPathA(room, dst) : GetWindowsDirectoryA(dst, UINT(room));
+    const DWORD length = kind == BatchFolder::Temporary ? GetTempPathA(room, dst)
+                                                        : GetWindowsDirectoryA(dst, UINT(room));
     if (length == 0 || length >= room) {
         dst[0] = '\0';
         return false;

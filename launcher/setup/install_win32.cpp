@@ -8,6 +8,7 @@
 #include "../../common/side_files.h"
 #include "../../common/text.h"
 #include "../../common/uninstall_entry.h"
+#include "folder_security.h"
 #include "install_files.h"
 
 namespace {
@@ -32,13 +33,18 @@ bool CopyData(InstallRun &run) {
     const InstallPlan &plan = *run.plan;
     SourceReader source = {nullptr, 0};
     // A source that cannot be read ends the step before any folder is made.
-    if (OpenSourceFile(plan.dataSource, &source))
+    if (OpenSourceFile(plan.dataSource, &source)) {
+        // A folder made here is administrators' alone to change (folder_security.h); one that
+        // existed keeps its permissions.
+        FolderSecurity security = MakeFolderSecurity();
         for (size_t level = 0; level < plan.folderLevels; ++level) {
             char prefix[kInstallFolderCapacity];
             FolderLevel(plan, level, prefix, sizeof prefix);
             // Drive parts and folders that exist fail alike, and are not ours to remove.
-            run.createdLevel[level] = CreateDirectoryA(prefix, NULL) != FALSE;
+            run.createdLevel[level] = CreateDirectoryA(prefix, security.attributes) != FALSE;
         }
+        FreeFolderSecurity(&security);
+    }
     return Done(run, CopyToFile(&source, plan.dataCopy, run.progress));
 }
 

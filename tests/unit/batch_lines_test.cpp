@@ -25,8 +25,11 @@ const char kBat[] = "C:\\WINDOWS\\unt1A2B.bat";
 const std::string kLastTry =
     "if \"%brindtries%\"==\"" + std::string(kSelfDeleteTries, '.') + "\" goto gone";
 
-// The start of every batch: the drive's root, then the uninstaller deleted, tried again about
-// once a second while its process still holds the file. `own` as it stands in the lines.
+const char kDosPing[] = "\"C:\\WINDOWS\\PING.EXE\" -n 2 127.0.0.1 >nul";
+
+// The start of every batch under MS-DOS: the drive's root, then the uninstaller deleted, tried
+// again about once a second while its process still holds the file. `own` as it stands in the
+// lines.
 Lines Start(const std::string &root, const std::string &own) {
     return {"@echo off",
             "chdir " + root,
@@ -36,7 +39,7 @@ Lines Start(const std::string &root, const std::string &own) {
             "if not exist " + own + " goto gone",
             "set brindtries=%brindtries%.",
             kLastTry,
-            "ping -n 2 127.0.0.1 >nul",
+            kDosPing,
             "goto retry",
             ":gone"};
 }
@@ -48,9 +51,16 @@ Lines Joined(Lines lines, const Lines &more) {
 
 const int kStart = 11; // lines before the first rmdir
 
-// An interpreter that reads the lines in the code page they are built in.
+// MS-DOS under the 9x family, with TCP/IP's ping, reading the lines in the code page they are
+// built in; `lineLimit` as the row needs.
 BatchInterpreter Interpreter(size_t lineLimit) {
-    return BatchInterpreter{lineLimit, 1252, 1252, {nullptr, nullptr}};
+    return BatchInterpreter{lineLimit,
+                            1252,
+                            1252,
+                            {nullptr, nullptr},
+                            false,
+                            BatchPause::Ping,
+                            "C:\\WINDOWS\\PING.EXE"};
 }
 } // namespace
 
@@ -294,4 +304,59 @@ TEST(SelfDeleteBatch, ATemporaryFolderTheInterpreterCannotReadCostsOnlyTheBatchs
     ASSERT_TRUE(BuildSelfDeleteLines("C:\\GAMES\\u.exe", "C:\\GAMES", 0, "",
                                      "C:\\Users\\OBRIEN~1\\Temp\\unt1.bat", interpreter, &script));
     EXPECT_EQ("del \"C:\\Users\\OBRIEN~1\\Temp\\unt1.bat\"", LinesOf(script).back());
+}
+
+// What differs between the interpreters of the two families: the NT family's chdir changes the
+// drive only with /d, and each waits with the program it has, named by its full path (MS-DOS has
+// ping only with TCP/IP, else CHOICE, else nothing: the tries then follow one another).
+TEST(SelfDeleteBatch, EachFamilysInterpreterChangesDriveAndPausesItsWay) {
+    const struct {
+        const char *why;
+        bool ntFamily;
+        BatchPause pause;
+        const char *program;
+        const char *chdir, *pauseLine; // pauseLine NULL: none
+    } rows[] = {
+        {"NT family", true, BatchPause::Ping, "C:\\WINDOWS\\system32\\ping.exe",
+         "chdir /d \"C:\\\"", "\"C:\\WINDOWS\\system32\\ping.exe\" -n 2 127.0.0.1 >nul"},
+        {"MS-DOS with TCP/IP", false, BatchPause::Ping, "C:\\WINDOWS\\PING.EXE", "chdir \"C:\\\"",
+         kDosPing},
+        {"MS-DOS without", false, BatchPause::Choice, "C:\\WINDOWS\\COMMAND\\CHOICE.COM",
+         "chdir \"C:\\\"", "\"C:\\WINDOWS\\COMMAND\\CHOICE.COM\" /c:y /n /t:y,1 >nul"},
+        {"MS-DOS with neither", false, BatchPause::None, "", "chdir \"C:\\\"", nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.why);
+        BatchInterpreter interpreter = Interpreter(kDosBatchLineLimit);
+        interpreter.ntFamily = row.ntFamily;
+        interpreter.pause = row.pause;
+        snprintf(interpreter.pauseProgram, sizeof interpreter.pauseProgram, "%s", row.program);
+        ASSERT_TRUE(BuildSelfDeleteLines("C:\\GAMES\\u.exe", "C:\\GAMES", 0, "", kBat, interpreter,
+                                         &script));
+        const Lines lines = LinesOf(script);
+        EXPECT_EQ(row.chdir, lines[1]);
+        const Lines loop(lines.begin() + 7, lines.begin() + (row.pauseLine != nullptr ? 10 : 9));
+        EXPECT_EQ(row.pauseLine != nullptr ? Lines({kLastTry, row.pauseLine, "goto retry"})
+                                           : Lines({kLastTry, "goto retry"}),
+                  loop);
+    }
+}
+
+// An elevated removal writes its batch only where administrators alone may write; one without
+// those rights may fall back to the user's temporary folder. MS-DOS reads the Windows directory.
+TEST(SelfDeleteBatch, WhereTheBatchGoesByFamilyAndRights) {
+    const struct {
+        bool ntFamily, elevated;
+        std::vector<BatchFolder> folders;
+    } rows[] = {
+        {false, false, {BatchFolder::Windows}},
+        {true, true, {BatchFolder::Windows}},
+        {true, false, {BatchFolder::Windows, BatchFolder::Temporary}},
+    };
+    for (const auto &row : rows) {
+        const BatchFolders folders = BatchFoldersFor(row.ntFamily, row.elevated);
+        EXPECT_EQ(row.folders,
+                  std::vector<BatchFolder>(folders.order, folders.order + folders.count))
+            << row.ntFamily << row.elevated;
+    }
 }

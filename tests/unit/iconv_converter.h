@@ -39,6 +39,13 @@ inline bool IconvConvert(const void *, unsigned fromPage, unsigned toPage, const
     return whole;
 }
 
+// The NT family's interpreter reading its lines in `oemPage`.
 inline BatchInterpreter IconvInterpreter(size_t lineLimit, unsigned ansiPage, unsigned oemPage) {
-    return BatchInterpreter{lineLimit, ansiPage, oemPage, {IconvConvert, nullptr}};
+    return BatchInterpreter{lineLimit,
+                            ansiPage,
+                            oemPage,
+                            {IconvConvert, nullptr},
+                            true,
+                            BatchPause::Ping,
+                            "C:\\WINDOWS\\system32\\ping.exe"};
 }

@@ -30,7 +30,8 @@ InstallFacts Facts() {
     std::string("Brindlemoor").copy(facts.recordPlace.section, 40);
     facts.previousRecord = RecordAbsent;
     facts.previousEntry = EntryAbsent;
-    facts.batch = BatchInterpreter{kCmdBatchLineLimit, 1252, 1252, {nullptr, nullptr}};
+    facts.batch = BatchInterpreter{
+        kCmdBatchLineLimit, 1252, 1252, {nullptr, nullptr}, true, BatchPause::Ping, "C:\\W\\ping.exe"};
     return facts;
 }
 

@@ -8,8 +8,11 @@
 #include "launcher/resources/resource_ids.h"
 #include "launcher/setup/install.h"
 #include "launcher/setup/install_facts.h"
+#include "launcher/setup/folder_security.h"
 #include "tests/support/driver.h"
 #include "tests/support/machine_state.h"
+
+#include <sddl.h>
 
 #include <algorithm>
 #include <string>
@@ -404,6 +407,54 @@ TEST_F(InstallPlanRun, TheOutcomeSaysWhenAccessWasDenied) {
     EXPECT_FALSE(FileExists(std::string(kDefaultFolder) + "\\brindd95.exe"));
     EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
     EXPECT_FALSE(FolderExists("C:\\TWL"));
+}
+
+namespace {
+// Permissions as a descriptor holds them: "P" when nothing is inherited, then each entry as its
+// account, rights and inheritance ("S-1-5-18 1f01ff 3").
+std::vector<std::string> Permissions(PSECURITY_DESCRIPTOR descriptor) {
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    BOOL present = FALSE, defaulted = FALSE;
+    PACL acl = NULL;
+    if (descriptor == NULL || !GetSecurityDescriptorControl(descriptor, &control, &revision) ||
+        !GetSecurityDescriptorDacl(descriptor, &present, &acl, &defaulted) || !present ||
+        acl == NULL)
+        return {"no permissions"};
+    std::vector<std::string> entries = {(control & SE_DACL_PROTECTED) ? "P" : "inherits"};
+    for (DWORD i = 0; i < acl->AceCount; ++i) {
+        ACCESS_ALLOWED_ACE *ace = NULL;
+        char *sid = NULL;
+        if (!GetAce(acl, i, reinterpret_cast<void **>(&ace)) ||
+            ace->Header.AceType != ACCESS_ALLOWED_ACE_TYPE ||
+            !ConvertSidToStringSidA(&ace->SidStart, &sid)) {
+            entries.push_back("an entry that grants nothing");
+            continue;
+        }
+        char entry[96];
+        snprintf(entry, sizeof entry, "%s %lx %x", sid, static_cast<unsigned long>(ace->Mask),
+                 unsigned(ace->Header.AceFlags));
+        entries.push_back(entry);
+        LocalFree(sid);
+    }
+    return entries;
+}
+} // namespace
+
+// The folders the install makes are administrators' alone to change: the system and the
+// administrators may do anything, the machine's users read and run, and nothing is inherited
+// from the drive's root. Read from the descriptor the install creates its folders with, as the
+// system's own call made it from the text: Wine 8 does not keep a folder's permissions (a folder
+// made or set with them reads back with its defaults), so the folders themselves cannot show it.
+TEST_F(InstallPlanRun, OnlyAdministratorsMayChangeTheFoldersItMakes) {
+    FolderSecurity security = MakeFolderSecurity();
+    ASSERT_NE(nullptr, security.attributes);
+    EXPECT_EQ(std::vector<std::string>(
+                  {"P", "S-1-5-18 1f01ff 3", "S-1-5-32-544 1f01ff 3", "S-1-5-32-545 1200a9 3"}),
+              Permissions(security.attributes->lpSecurityDescriptor));
+    EXPECT_FALSE(security.attributes->bInheritHandle);
+    FreeFolderSecurity(&security);
+    EXPECT_EQ(nullptr, security.attributes);
 }
 
 TEST_F(InstallPlanRun, WinesProgramListShowsTheTitleAfterAnInstall) {

@@ -258,29 +258,31 @@ TEST_F(UninstallFiles, AnEntryThatCannotBeDeletedKeepsTheUninstaller) {
     EXPECT_TRUE(FileExists(INSTALLED_UNINSTALLER));
 }
 
-// No temporary folder to write the batch in: everything else goes, and the box names the
-// uninstaller that stays behind, so that the user can delete it.
+// No batch can name the folder: an installation an earlier version made where the interpreter's
+// code page has no letter for the folder's name ("\x80", the euro sign, is in neither OEM page).
+// Everything else goes, and the box names the uninstaller that stays, so the user can delete it.
 TEST_F(UninstallFiles, ABatchThatCannotBeMadeNamesTheUninstallerLeftBehind) {
-    char tmp[MAX_PATH] = "", temp[MAX_PATH] = "";
-    const bool hadTmp = GetEnvironmentVariableA("TMP", tmp, sizeof tmp) > 0;
-    const bool hadTemp = GetEnvironmentVariableA("TEMP", temp, sizeof temp) > 0;
-    SetEnvironmentVariableA("TMP", "C:\\TWL\\NO TEMPORARY FOLDER"); // the uninstaller inherits it
-    SetEnvironmentVariableA("TEMP", "C:\\TWL\\NO TEMPORARY FOLDER");
+    if (GetACP() != 1252 || (GetOEMCP() != 437 && GetOEMCP() != 850))
+        GTEST_SKIP() << "written for the western code pages 1252 and 437 or 850";
+    const std::string folder = "C:\\TWL\\Preis\x80";
+    const std::string uninstaller = folder + "\\brindd95.exe";
+    ASSERT_TRUE(MoveFileA(INSTALL_FOLDER, folder.c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("Brindlemoor", "Install",
+                                           (folder + "\\BRINDMOR.QKT").c_str(), IniPath().c_str()));
+    ASSERT_TRUE(SetRegistryString(UNINSTALL_KEY, "UninstallString", uninstaller));
     std::string box;
     DWORD exitCode = 99;
-    const bool ran = RunUninstallerToBox(INSTALLED_UNINSTALLER, &box, &exitCode);
-    SetEnvironmentVariableA("TMP", hadTmp ? tmp : NULL);
-    SetEnvironmentVariableA("TEMP", hadTemp ? temp : NULL);
-    ASSERT_TRUE(ran);
+    ASSERT_TRUE(RunUninstallerToBox(uninstaller, &box, &exitCode));
     EXPECT_EQ(0u, exitCode);
     EXPECT_EQ("Brindlemoor has been removed, but its uninstaller could not be deleted. You may "
-              "delete " INSTALLED_UNINSTALLER " yourself.",
+              "delete " +
+                  uninstaller + " yourself.",
               box);
-    EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
+    EXPECT_FALSE(FileExists(folder + "\\BRINDMOR.QKT"));
     EXPECT_FALSE(FileExists(IniPath()));
     EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
     Settle(2000);
-    EXPECT_TRUE(FileExists(INSTALLED_UNINSTALLER));
+    EXPECT_TRUE(FileExists(uninstaller));
     EXPECT_TRUE(TemporaryBatchFiles().empty());
 }
 
