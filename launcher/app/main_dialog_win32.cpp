@@ -11,6 +11,7 @@
 #include "../syscheck/title_disc.h"
 #include "../syscheck/volume_event.h"
 #include "../ui/about_box.h"
+#include "install_status.h"
 #include "main_layout.h"
 #include "play_help.h"
 #include "setup_command.h"
@@ -40,13 +41,17 @@ static void Apply(HWND dialog, int id, const ControlMove &move) {
                    int(move.height), FALSE);
 }
 
-static void LayoutMainDialog(HWND dialog, LONG width, LONG height, InstallState state) {
+// Lays the dialog out around the picture; returns where a failure text would go in a layout
+// without a status line under the picture.
+static StatusBelowPicture LayoutMainDialog(HWND dialog, LONG width, LONG height,
+                                           InstallState state) {
     const int rowId = RowButtonId(state);
     MainLayoutFacts facts = {};
     facts.play = WindowBox(GetDlgItem(dialog, IDC_PLAY));
     facts.status = WindowBox(GetDlgItem(dialog, IDC_STATUS));
     facts.row = WindowBox(GetDlgItem(dialog, rowId));
     facts.help = WindowBox(GetDlgItem(dialog, IDC_HELP_BUTTON));
+    facts.setup = WindowBox(GetDlgItem(dialog, IDC_SETUP));
     facts.dialog = WindowBox(dialog);
     // Inside WM_INITDIALOG the dialog is not shown yet, so this reads hidden.
     facts.statusVisible = IsWindowVisible(GetDlgItem(dialog, IDC_STATUS)) != FALSE;
@@ -61,6 +66,7 @@ static void LayoutMainDialog(HWND dialog, LONG width, LONG height, InstallState 
     Apply(dialog, IDC_HELP_BUTTON, moves.help);
     Apply(dialog, rowId, moves.row);
     Apply(dialog, IDC_EXIT, moves.exit);
+    return PlanStatusBelowPicture(height, state, facts);
 }
 
 static void StretchPlayButton(HWND dialog, InstallState state) {
@@ -136,7 +142,7 @@ static void InitMainDialog(HWND dialog, MainDialogState &dialogState) {
     SetWindowTextFromLang(dialog, LANG_TITLE);
     MainPicture &picture = dialogState.picture;
     LoadMainPicture(InstanceOf(dialog), state != SetupNone, &picture);
-    LayoutMainDialog(dialog, picture.width, picture.height, state);
+    dialogState.statusBelow = LayoutMainDialog(dialog, picture.width, picture.height, state);
     FitNarrowPicture(dialog, picture, picture.height, state);
     CenterWindow(dialog, GetDesktopWindow());
     AddAboutMenuEntry(dialog);
@@ -160,7 +166,8 @@ static BOOL DiscRemoved(MainDialogState &state, WPARAM event, LPARAM eventData) 
 
 static void OnDeviceChange(HWND dialog, MainDialogState &state, WPARAM event, LPARAM eventData) {
     state.discGone = DiscRemoved(state, event, eventData);
-    if (state.discGone && !state.commandBusy)
+    // A command that runs, or an install, ends first: the launcher ends when it has.
+    if (state.discGone && !state.commandBusy && !state.lock.locked)
         EndDialog(dialog, 0);
 }
 
@@ -182,7 +189,79 @@ static BOOL HelpCommand(HWND dialog) {
     return ShowHelp(dialog, LANG_HELP_DOCUMENT);
 }
 
+// Shows a text in the status line, also where the layout hid it; in the optional-setup layout,
+// whose status line lies over the picture, the line first goes below the picture.
+static void ShowStatusText(HWND dialog, MainDialogState &state, UINT text) {
+    const StatusBelowPicture &below = state.statusBelow;
+    if (below.needed && !state.statusMoved) {
+        const LONG down = below.shift + state.picture.originY;
+        MoveWindow(GetDlgItem(dialog, IDC_STATUS), int(below.status.x),
+                   int(below.status.y + state.picture.originY), int(below.status.width),
+                   int(below.status.height), FALSE);
+        static const int kRow[] = {IDC_PLAY, IDC_HELP_BUTTON, IDC_EXIT};
+        for (int id : kRow) {
+            RECT rect;
+            GetChildRectInParent(dialog, GetDlgItem(dialog, id), &rect);
+            MoveWindow(GetDlgItem(dialog, id), rect.left, rect.top + down, rect.right - rect.left,
+                       rect.bottom - rect.top, FALSE);
+        }
+        RECT frame;
+        GetWindowRect(dialog, &frame);
+        SetWindowPos(dialog, NULL, 0, 0, frame.right - frame.left, frame.bottom - frame.top + down,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(dialog, NULL, TRUE);
+        state.statusMoved = true;
+    }
+    SetDlgItemTextFromLang(dialog, IDC_STATUS, text);
+    ShowWindow(GetDlgItem(dialog, IDC_STATUS), SW_SHOW);
+}
+
+// The Setup dialog, then the install on its own thread while the window stays locked.
+static void SetupCommand(HWND dialog, MainDialogState &state) {
+    state.commandBusy = TRUE; // the disc may go while the Setup dialog or a disc prompt is up
+    UINT text = 0;
+    const bool ready = PrepareInstall(dialog, state.options, &state.install, &text);
+    state.commandBusy = FALSE;
+    if (state.discGone) {
+        EndDialog(dialog, 0); // nothing was started: the disc is gone
+        return;
+    }
+    if (!ready) {
+        if (text != 0)
+            ShowStatusText(dialog, state, text);
+        return;
+    }
+    LockForInstall(dialog, &state.lock);
+    SetDlgItemTextFromLang(dialog, IDC_STATUS, LANG_COPYING);
+    InvalidateRect(dialog, NULL, FALSE);
+    UpdateWindow(dialog);
+    StartInstallWorker(&state.install);
+}
+
+// WM_INSTALLDONE: the install is whole or undone; the window is given back to the user with the
+// controls the outcome implies.
+static void OnInstallDone(HWND dialog, MainDialogState &state) {
+    if (!InstallRunning(state.install))
+        return;
+    FinishInstallWorker(&state.install);
+    OnInstallProgress(dialog, state.picture, 100); // the whole picture, however the install ended
+    UnlockAfterInstall(dialog, &state.lock);
+    const UINT text = InstallStatusText(state.install.outcome, state.install.handOffResult);
+    if (text == LANG_READY) {
+        SetDlgItemTextFromLang(dialog, IDC_STATUS, LANG_READY);
+        HWND play = GetDlgItem(dialog, IDC_PLAY);
+        EnableWindow(play, TRUE);
+        SetFocus(play);
+    } else if (text != 0) {
+        ShowStatusText(dialog, state, text); // Play keeps the state it had
+    }
+    if (state.discGone)
+        EndDialog(dialog, 0);
+}
+
 static void OnCommand(HWND dialog, MainDialogState &state, int id) {
+    if (state.lock.locked)
+        return; // Esc, Enter and posted clicks reach here while the buttons are disabled
     switch (id) {
     case IDC_PLAY:
         RunGuardedCommand(dialog, state, PlayCommand, TRUE);
@@ -191,7 +270,7 @@ static void OnCommand(HWND dialog, MainDialogState &state, int id) {
         RunGuardedCommand(dialog, state, HelpCommand, FALSE);
         break;
     case IDC_SETUP:
-        RunSetupCommand(dialog);
+        SetupCommand(dialog, state);
         break;
     case IDC_EXIT:
         EndDialog(dialog, 0);
@@ -201,10 +280,30 @@ static void OnCommand(HWND dialog, MainDialogState &state, int id) {
     }
 }
 
-static BOOL OnSysCommand(HWND dialog, WPARAM command) {
+static BOOL OnSysCommand(HWND dialog, const MainDialogState &state, WPARAM command) {
+    // During an install Close (the close box, Alt+F4) and About are greyed and refused here too.
+    if (state.lock.locked && ((command & 0xFFF0) == SC_CLOSE || command == IDM_ABOUT))
+        return TRUE;
     if (command != IDM_ABOUT)
         return FALSE;
     RunLangDialog(InstanceOf(dialog), IDD_ABOUT, dialog, AboutDlgProc, 0);
+    return TRUE;
+}
+
+// The wait cursor over the window for the whole install; otherwise the class's cursor.
+static BOOL OnSetCursor(HWND dialog, const MainDialogState &state) {
+    if (!state.lock.locked)
+        return FALSE;
+    ShowWaitCursor();
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, TRUE);
+    return TRUE;
+}
+
+// Ending the session while an install runs would cut it off: the install is asked to finish.
+static BOOL OnQueryEndSession(HWND dialog, const MainDialogState &state) {
+    if (!state.lock.locked)
+        return FALSE;
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, FALSE);
     return TRUE;
 }
 
@@ -224,7 +323,11 @@ static INT_PTR OnMessage(HWND dialog, MainDialogState &state, UINT message, WPAR
         OnCommand(dialog, state, LOWORD(wParam));
         return TRUE;
     case WM_SYSCOMMAND:
-        return OnSysCommand(dialog, wParam);
+        return OnSysCommand(dialog, state, wParam);
+    case WM_SETCURSOR:
+        return OnSetCursor(dialog, state);
+    case WM_QUERYENDSESSION:
+        return OnQueryEndSession(dialog, state);
     case WM_DEVICECHANGE:
         OnDeviceChange(dialog, state, wParam, lParam);
         return TRUE;
@@ -234,6 +337,9 @@ static INT_PTR OnMessage(HWND dialog, MainDialogState &state, UINT message, WPAR
         return OnPaletteChanged(dialog, state.picture, reinterpret_cast<HWND>(wParam));
     case WM_INSTALLPROGRESS:
         return OnInstallProgress(dialog, state.picture, wParam);
+    case WM_INSTALLDONE:
+        OnInstallDone(dialog, state);
+        return TRUE;
     default:
         return FALSE;
     }

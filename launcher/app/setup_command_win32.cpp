@@ -1,5 +1,5 @@
 // The main dialog's Setup command: the Setup dialog, then the install planned from what was
-// gathered, carried out with its progress in the picture, and its outcome in the status line.
+// gathered, ready to be carried out with its progress in the picture, and its outcome's text.
 #include "setup_command.h"
 
 #include "../../common/lang_dialog.h"
@@ -7,16 +7,13 @@
 #include "../../common/string_source.h"
 #include "../../common/text.h"
 #include "../resources/resource_ids.h"
-#include "../setup/install.h"
+#include "../setup/drive_space.h"
 #include "../setup/install_facts.h"
 #include "../setup/setup_dialog.h"
-#include "../syscheck/title_disc.h"
-#include "../ui/main_picture.h"
+#include "install_status.h"
+#include "rights_facts.h"
 
-namespace {
-
-// Where the title's data file and uninstaller are read from.
-void TakeSources(const TitleLocation &title, InstallFacts *facts) {
+void TakeTitleSources(const TitleLocation &title, InstallFacts *facts) {
     facts->titleFound = title.drive != kTitleNotFound;
     char stored[256], name[256];
     LoadFixedString(IDS_DISC_DATA, stored, sizeof stored);
@@ -25,52 +22,43 @@ void TakeSources(const TitleLocation &title, InstallFacts *facts) {
     ResolveDiscFile(name, title, facts->uninstallerSource, sizeof facts->uninstallerSource);
 }
 
-void SendProgress(void *context, unsigned percent) {
-    SendMessageA(static_cast<HWND>(context), WM_INSTALLPROGRESS, percent, 0);
-}
-
-void ShowStatus(HWND mainDialog, UINT offset) {
-    SetDlgItemTextFromLang(mainDialog, IDC_STATUS, offset);
-}
-
-void PresentOutcome(HWND mainDialog, const InstallOutcome &outcome) {
-    if (outcome.installed) {
-        ShowStatus(mainDialog, LANG_READY);
-        HWND play = GetDlgItem(mainDialog, IDC_PLAY);
-        EnableWindow(play, TRUE);
-        SetFocus(play);
-        return;
-    }
-    if (outcome.refusal == RefusedNoTitle)
-        return; // the user gave up looking for the disc: nothing changed, nothing to say
-    // Play keeps the state it had; the text shows also where the dialog hid its status line.
-    ShowStatus(mainDialog,
-               outcome.refusal == RefusedSourceSize ? LANG_INSTALL_TOO_LARGE : LANG_INSTALL_FAILED);
-    ShowWindow(GetDlgItem(mainDialog, IDC_STATUS), SW_SHOW);
-}
-
-} // namespace
-
-void RunSetupCommand(HWND mainDialog) {
+bool PrepareInstall(HWND mainDialog, const LaunchOptions &options, InstallWorker *worker,
+                    UINT *text) {
+    *text = 0;
+    const RightsFacts rights = options.rightsGiven ? options.rights : GatherRightsFacts();
+    const RightsDecision decision = DecideRights(rights);
     InstallFacts facts = {};
-    TakeSources(LookForTitle(), &facts); // the Setup dialog does not ask for the disc
+    TakeTitleSources(LookForTitle(), &facts); // the Setup dialog does not ask for the disc
     GatherInstallFacts(&facts);
-    SetupDialogData setup = {&facts, "", {}};
+    SetupDialogData setup = {&facts, "", {}, decision == RightsAsk};
     if (RunLangDialog(InstanceOf(mainDialog), IDD_SETUP, mainDialog, SetupDlgProc,
                       reinterpret_cast<LPARAM>(&setup)) == 0)
-        return;
+        return false;
     if (!facts.titleFound) { // asked for only now that the user wants to install
-        TakeSources(LocateTitle(mainDialog), &facts);
+        TakeTitleSources(LocateTitle(mainDialog), &facts);
         GatherInstallFacts(&facts);
     }
     InstallChoice choice = {};
     CopyText(choice.folder, sizeof choice.folder, setup.folder);
-    const InstallPlan plan = PlanInstall(choice, facts);
-    if (plan.refusal == InstallAccepted) {
-        ShowStatus(mainDialog, LANG_COPYING);
-        InvalidateRect(mainDialog, NULL, FALSE);
-        UpdateWindow(mainDialog);
+    worker->plan = PlanInstall(choice, facts);
+    if (worker->plan.refusal != InstallAccepted) {
+        *text = InstallStatusText(InstallOutcome{false, worker->plan.refusal, kInstallSteps},
+                                  HandOffNone);
+        return false;
     }
-    const ProgressSink progress = {SendProgress, mainDialog};
-    PresentOutcome(mainDialog, CarryOutInstall(plan, progress));
+    if (decision == RightsRefuse) {
+        *text = LANG_ELEVATION_IMPOSSIBLE;
+        return false;
+    }
+    // Refused before the prompt: the elevated launcher could not see the folder.
+    char root[4];
+    DriveRootOf(choice.folder, root, sizeof root);
+    if (decision == RightsAsk && !SeenByElevatedLauncher(GetDriveTypeA(root))) {
+        *text = LANG_ELEVATION_NETWORK_DRIVE;
+        return false;
+    }
+    worker->dialog = mainDialog;
+    worker->handOff = decision == RightsAsk;
+    worker->pausePerChunk = options.pausePerChunk;
+    return true;
 }

@@ -117,4 +117,9 @@
 #define LANG_DATA_TOO_LARGE (LANG_ADDED + 3)    /* the Setup dialog's space line */
 #define LANG_INSTALL_TOO_LARGE (LANG_ADDED + 4) /* the status line */
 
+/* Status-line texts of an install that needs an administrator's rights */
+#define LANG_ELEVATION_DECLINED (LANG_ADDED + 20)      /* the prompt was declined */
+#define LANG_ELEVATION_IMPOSSIBLE (LANG_ADDED + 21)    /* no way to the rights */
+#define LANG_ELEVATION_NETWORK_DRIVE (LANG_ADDED + 22) /* a folder it could not see */
+
 #endif

@@ -9,6 +9,7 @@
 #include "drive_query.h"
 #include "refused_chars.h"
 #include "space_lines.h"
+#include "typed_folder.h"
 
 namespace {
 const UINT kDriveListing = DDL_DRIVES | DDL_EXCLUSIVE;
@@ -81,11 +82,7 @@ void OnEditUpdate(HWND dialog) {
 void OnEditChange(HWND dialog, const BrowseDialogData &data) {
     char text[kTextCapacity] = "";
     GetDlgItemTextA(dialog, IDC_BROWSE_EDIT, text, sizeof text);
-    OFSTRUCT parsed = {};
-    parsed.cBytes = sizeof parsed;
-    const bool usable = OpenFile(text, &parsed, OF_PARSE) != HFILE_ERROR &&
-                        CheckInstallFolder(text, *data.facts) == InstallAccepted;
-    EnableWindow(GetDlgItem(dialog, IDOK), usable ? TRUE : FALSE);
+    EnableWindow(GetDlgItem(dialog, IDOK), TypedFolderUsable(text, *data.facts) ? TRUE : FALSE);
 }
 
 void OnDriveChosen(HWND dialog) {

@@ -12,7 +12,7 @@ uint64_t FileBytes(const char *path);
 BOOL OpenSourceFile(const char *path, SourceReader *reader);
 
 // Copies the opened source into a new file at copyPath (a stale one there is removed first),
-// sending the progress, under the wait cursor, and flushes it to the disk. The source is closed
+// sending the progress, and flushes it to the disk. The source is closed
 // afterwards. True when every byte arrived; otherwise no copy is left behind. A reader without a
 // file sends 0 and 100 and fails.
 bool CopyToFile(SourceReader *reader, const char *copyPath, const ProgressSink &progress);

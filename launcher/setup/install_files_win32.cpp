@@ -99,7 +99,6 @@ BOOL OpenSourceFile(const char *path, SourceReader *reader) {
 }
 
 bool CopyToFile(SourceReader *reader, const char *copyPath, const ProgressSink &progress) {
-    HCURSOR kept = SetCursor(LoadCursorA(NULL, MAKEINTRESOURCEA(32514))); // IDC_WAIT
     DeleteInstalledFile(copyPath); // a copy an interrupted install left
     DestinationWriter writer = {nullptr, 0, 0, nullptr, false};
     const bool opened = reader->handle != nullptr && OpenDestinationFile(copyPath, &writer);
@@ -109,7 +108,6 @@ bool CopyToFile(SourceReader *reader, const char *copyPath, const ProgressSink &
     CloseSourceFile(reader);
     if (opened && !complete)
         DeleteFileA(copyPath); // a partial copy must not stay behind
-    SetCursor(kept);
     return complete;
 }
 
