@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "../../common/process.h"
+#include "../../common/system_call.h"
 #include "../../common/text.h"
 #include "../setup/drive_query.h"
 #include "../setup/install_facts.h"
@@ -21,28 +22,21 @@ typedef BOOL(WINAPI *ImageNameCall)(HANDLE, DWORD, LPSTR, PDWORD);
 const DWORD kQueryLimitedInformation = 0x1000; // PROCESS_QUERY_LIMITED_INFORMATION, Vista on
 const DWORD kComApartment = 0x2 | 0x4;         // apartment-threaded, no OLE 1 DDE window
 
-template <typename Call> Call Function(HMODULE module, const char *name) {
-    return module != NULL
-               ? reinterpret_cast<Call>(reinterpret_cast<void *>(GetProcAddress(module, name)))
-               : NULL;
-}
+typedef BOOL(WINAPI *ShellStartCall)(SHELLEXECUTEINFOA *);
 
 // The shell may hand the start to extensions that need COM on the calling thread. Only systems
 // with elevation come here, and all of them have ole32; it is loaded, not imported, so that the
 // launcher's imports stay those of Windows 95.
 struct ComOnThisThread {
-    HMODULE ole = LoadLibraryA("ole32.dll");
     bool started = false;
     ComOnThisThread() {
-        const ComStartCall start = Function<ComStartCall>(ole, "CoInitializeEx");
+        const ComStartCall start = SystemCall<ComStartCall>("ole32.dll", "CoInitializeEx");
         started = start != NULL && SUCCEEDED(start(NULL, kComApartment));
     }
     ~ComOnThisThread() {
-        const ComEndCall end = Function<ComEndCall>(ole, "CoUninitialize");
+        const ComEndCall end = SystemCall<ComEndCall>("ole32.dll", "CoUninitialize");
         if (started && end != NULL)
             end();
-        if (ole != NULL)
-            FreeLibrary(ole);
     }
 };
 
@@ -63,7 +57,7 @@ HWND ReportWindow(HINSTANCE instance, uint64_t value) {
     DWORD id = 0;
     GetWindowThreadProcessId(window, &id);
     const ImageNameCall imageName =
-        Function<ImageNameCall>(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA");
+        SystemCall<ImageNameCall>("kernel32.dll", "QueryFullProcessImageNameA");
     char own[MAX_PATH], theirs[MAX_PATH];
     if (id == 0 || id == GetCurrentProcessId() || imageName == NULL ||
         !ModulePath(instance, own, sizeof own))
@@ -118,7 +112,10 @@ InstallOutcome HandOffInstall(const char *folder, HWND mainDialog, HandOffResult
     start.lpFile = program;
     start.lpParameters = arguments;
     start.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExA(&start)) {
+    const ShellStartCall shellStart = SystemCall<ShellStartCall>("shell32.dll", "ShellExecuteExA");
+    if (shellStart == NULL)
+        return Failure();
+    if (!shellStart(&start)) {
         if (GetLastError() == ERROR_CANCELLED)
             *result = HandOffDeclined;
         return Failure();

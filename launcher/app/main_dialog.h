@@ -15,6 +15,8 @@ struct MainDialogState {
                       // discGone
     BOOL discGone;
     BOOL discSeen; // the title's disc has been in a drive during this run: only then can it go
+    bool discLooked, discLookPosted; // the drives were asked for it (after the first paint)
+    int initialFocus;                // the control the installation state gives the focus
     MainPicture picture;
     InstallWorker install;          // the install's thread while one runs
     InstallLock lock;               // what the window looked like before the install locked it

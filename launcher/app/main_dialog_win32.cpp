@@ -16,6 +16,11 @@
 #include "play_help.h"
 #include "setup_command.h"
 
+// Posted to itself at the first paint: look whether the title's disc is in a drive.
+#define WM_LOOKFORDISC (0x0400 + 24)
+// Posted to itself at WM_INITDIALOG: give the focus the installation state chooses.
+#define WM_INITIALFOCUS (0x0400 + 25)
+
 static MainDialogState *StateOf(HWND dialog) {
     return reinterpret_cast<MainDialogState *>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
@@ -98,8 +103,11 @@ static void FitNarrowPicture(HWND dialog, MainPicture &picture, LONG height, Ins
     picture.originY = fit.originY;
 }
 
-// Status text, enabled Play and focus by installation state; may swap Play and Setup.
-static void ShowInstallState(HWND dialog, InstallState state) {
+// Status text, enabled Play and focus by installation state; may swap Play and Setup. Returns the
+// control that gets the focus (0: the dialog's first), given once the window is shown: the focus
+// set on a window not yet shown activates it early, which delayed the first paint.
+static int ShowInstallState(HWND dialog, InstallState state) {
+    int focus = 0;
     char status[256] = "";
     switch (state) {
     case SetupNone:
@@ -112,20 +120,21 @@ static void ShowInstallState(HWND dialog, InstallState state) {
     case SetupRequired:
         LoadLangString(LANG_SETUP_REQUIRED, status, sizeof status);
         EnableWindow(GetDlgItem(dialog, IDC_PLAY), FALSE);
-        SetFocus(GetDlgItem(dialog, IDC_SETUP));
+        focus = IDC_SETUP;
         break;
     case SetupComplete:
-        SetFocus(GetDlgItem(dialog, IDC_PLAY));
+        focus = IDC_PLAY;
         break;
     case SetupIncomplete:
         LoadLangString(LANG_SETUP_INCOMPLETE, status, sizeof status);
         EnableWindow(GetDlgItem(dialog, IDC_PLAY), FALSE);
-        SetFocus(GetDlgItem(dialog, IDC_SETUP));
+        focus = IDC_SETUP;
         break;
     }
     SetDlgItemTextA(dialog, IDC_STATUS, status);
     if (status[0] == '\0')
         ShowWindow(GetDlgItem(dialog, IDC_STATUS), SW_HIDE);
+    return focus;
 }
 
 // TRUE when some drive holds the title's disc.
@@ -138,24 +147,33 @@ static BOOL TitleDiscInADrive() {
 static void InitMainDialog(HWND dialog, MainDialogState &dialogState) {
     SetWindowTextFromLang(dialog, LANG_TITLE);
     const InstallState state = GetInstallState();
-    ShowInstallState(dialog, state);
+    dialogState.initialFocus = ShowInstallState(dialog, state);
     SetWindowTextFromLang(dialog, LANG_TITLE);
     MainPicture &picture = dialogState.picture;
     LoadMainPicture(InstanceOf(dialog), state != SetupNone, &picture);
     dialogState.statusBelow = LayoutMainDialog(dialog, picture.width, picture.height, state);
     FitNarrowPicture(dialog, picture, picture.height, state);
     CenterWindow(dialog, GetDesktopWindow());
-    AddAboutMenuEntry(dialog);
-    dialogState.discSeen = TitleDiscInADrive();
+    AddAboutMenuEntry(dialog); // whether the disc is in a drive is asked after the first paint
     SetDlgItemTextFromLang(dialog, IDC_PLAY, LANG_PLAY);
     SetDlgItemTextFromLang(dialog, IDC_SETUP, LANG_SETUP);
     SetDlgItemTextFromLang(dialog, IDC_HELP_BUTTON, LANG_HELP);
     SetDlgItemTextFromLang(dialog, IDC_EXIT, LANG_EXIT);
 }
 
+// Whether the title's disc is in a drive, asked once the window has been painted: the drives'
+// volume labels need not keep the first window waiting. A device change before then asks at once.
+static void LookForDiscOnce(MainDialogState &state) {
+    if (state.discLooked)
+        return;
+    state.discLooked = true;
+    state.discSeen = state.discSeen || TitleDiscInADrive();
+}
+
 // TRUE when a volume was removed and no drive holds the title's disc any more. Until the disc has
 // been in a drive (a launcher started from the hard disk), no removal can be the disc's.
 static BOOL DiscRemoved(MainDialogState &state, WPARAM event, LPARAM eventData) {
+    LookForDiscOnce(state);
     const VolumeEvent volume = ReadVolumeEvent(event, reinterpret_cast<const void *>(eventData));
     if (volume == VolumeArrived && !state.discSeen)
         state.discSeen = TitleDiscInADrive();
@@ -309,8 +327,12 @@ static BOOL OnQueryEndSession(HWND dialog, const MainDialogState &state) {
 
 static BOOL OnInitDialog(HWND dialog, LPARAM state) {
     SetWindowLongPtrA(dialog, DWLP_USER, state);
-    InitMainDialog(dialog, *reinterpret_cast<MainDialogState *>(state));
-    return FALSE; // the focus set by the state stands
+    MainDialogState &dialogState = *reinterpret_cast<MainDialogState *>(state);
+    InitMainDialog(dialog, dialogState);
+    // Taken before the first paint, once the window is shown and active.
+    if (dialogState.initialFocus != 0)
+        PostMessageA(dialog, WM_INITIALFOCUS, 0, 0);
+    return FALSE; // the focus the state chooses stands
 }
 
 // Every message but WM_INITDIALOG, once the state is known.
@@ -318,7 +340,17 @@ static INT_PTR OnMessage(HWND dialog, MainDialogState &state, UINT message, WPAR
                          LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
+        if (!state.discLookPosted) { // handled once this paint is done
+            state.discLookPosted = true;
+            PostMessageA(dialog, WM_LOOKFORDISC, 0, 0);
+        }
         return OnPicturePaint(dialog, state.picture);
+    case WM_LOOKFORDISC:
+        LookForDiscOnce(state);
+        return TRUE;
+    case WM_INITIALFOCUS:
+        SetFocus(GetDlgItem(dialog, state.initialFocus));
+        return TRUE;
     case WM_COMMAND:
         OnCommand(dialog, state, LOWORD(wParam));
         return TRUE;

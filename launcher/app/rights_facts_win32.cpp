@@ -4,17 +4,12 @@
 #include <windows.h>
 
 #include "../../common/process.h"
+#include "../../common/system_call.h"
 
 namespace {
 typedef BOOL(WINAPI *OpenTokenCall)(HANDLE, DWORD, PHANDLE);
 typedef BOOL(WINAPI *TokenInformationCall)(HANDLE, int, LPVOID, DWORD, PDWORD);
 const int kTokenElevationType = 18, kTokenElevation = 20; // TOKEN_INFORMATION_CLASS values
-
-template <typename Call> Call Function(HMODULE module, const char *name) {
-    return module != NULL
-               ? reinterpret_cast<Call>(reinterpret_cast<void *>(GetProcAddress(module, name)))
-               : NULL;
-}
 
 // UAC's switch: EnableLUA under the system policies; Windows treats a missing value as on.
 bool UacOn() {
@@ -36,10 +31,9 @@ RightsFacts GatherRightsFacts() {
     facts.ntFamily = IsNtFamily();
     if (!facts.ntFamily)
         return facts;
-    HMODULE advapi = GetModuleHandleA("advapi32.dll");
-    const OpenTokenCall openToken = Function<OpenTokenCall>(advapi, "OpenProcessToken");
+    const OpenTokenCall openToken = SystemCall<OpenTokenCall>("advapi32.dll", "OpenProcessToken");
     const TokenInformationCall information =
-        Function<TokenInformationCall>(advapi, "GetTokenInformation");
+        SystemCall<TokenInformationCall>("advapi32.dll", "GetTokenInformation");
     HANDLE token = NULL;
     if (openToken == NULL || information == NULL ||
         !openToken(GetCurrentProcess(), TOKEN_QUERY, &token))

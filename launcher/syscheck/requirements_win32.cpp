@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include "../../common/string_source.h"
+#include "../../common/system_call.h"
 #include "../resources/resource_ids.h"
 #include "requirements_message.h"
 #include "requirements_rules.h"
@@ -35,10 +36,16 @@ static BOOL IsColorDepthAtLeast(DWORD minimumColors) {
     return ColorDepthMeets(planes, bits, minimumColors);
 }
 
+// The sound functions are reached when Play checks the machine: loading the multimedia DLL at
+// start-up would delay the launcher's first window.
+typedef UINT(WINAPI *WaveCountCall)();
+typedef MMRESULT(WINAPI *WaveCapsCall)(UINT_PTR, LPWAVEOUTCAPSA, UINT);
+
 static WaveDeviceFacts ReadWaveDevice(const void *, unsigned device) {
     WAVEOUTCAPSA caps = {};
     WaveDeviceFacts facts = {false, 0, 0};
-    if (waveOutGetDevCapsA(device, &caps, sizeof caps) == MMSYSERR_NOERROR) {
+    const WaveCapsCall readCaps = SystemCall<WaveCapsCall>("winmm.dll", "waveOutGetDevCapsA");
+    if (readCaps != NULL && readCaps(device, &caps, sizeof caps) == MMSYSERR_NOERROR) {
         facts.capsRead = true;
         facts.support = caps.dwSupport;
         facts.formats = caps.dwFormats;
@@ -48,7 +55,8 @@ static WaveDeviceFacts ReadWaveDevice(const void *, unsigned device) {
 
 // Some asynchronous wave-out device supports every WAVE_FORMAT_ bit of the mask.
 static BOOL HasWaveOutDevice(DWORD formatMask) {
-    UINT count = waveOutGetNumDevs();
+    const WaveCountCall countDevices = SystemCall<WaveCountCall>("winmm.dll", "waveOutGetNumDevs");
+    const UINT count = countDevices != NULL ? countDevices() : 0; // no DLL: no sound card to use
     WaveDeviceList devices = {ReadWaveDevice, NULL};
     return ChooseWaveDevice(devices, count, formatMask) >= 0;
 }
