@@ -250,6 +250,13 @@ TEST_P(DialogTexts, EveryDialogShowsItsTextsWhole) {
             if (row.dialog == id)
                 SetDlgItemTextA(dialog_, row.control, Lang(row.offset).c_str());
         ExpectEveryTextWhole();
+        // Only the main window may be larger than the work area of 640 x 480 with a taskbar.
+        RECT frame;
+        GetWindowRect(dialog_, &frame);
+        if (id != IDD_MAIN) {
+            EXPECT_LE(frame.bottom - frame.top, 452);
+            EXPECT_LE(frame.right - frame.left, 640);
+        }
         DestroyWindow(dialog_);
         dialog_ = NULL;
     }
