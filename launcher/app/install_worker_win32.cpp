@@ -31,7 +31,12 @@ void RunInstall(InstallWorker &worker) {
         worker.outcome = CarryOutInstall(worker.plan, progress);
         worker.handOffResult = HandOffNone;
     }
-    PostMessageA(worker.dialog, WM_INSTALLDONE, 0, 0);
+    // The window stays locked until this arrives: from the install's own thread a full message
+    // queue is waited out while the window takes its messages.
+    const bool ownThread = GetWindowThreadProcessId(worker.dialog, NULL) == GetCurrentThreadId();
+    while (!PostMessageA(worker.dialog, WM_INSTALLDONE, 0, 0) && !ownThread &&
+           IsWindow(worker.dialog))
+        Sleep(50);
 }
 
 DWORD WINAPI InstallThread(LPVOID parameter) {
