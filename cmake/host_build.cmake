@@ -60,3 +60,7 @@ set_tests_properties(layers.includes PROPERTIES LABELS unit)
 # The disc image scripts/build lays out after the Windows build.
 add_test(NAME disc.image COMMAND ${CMAKE_SOURCE_DIR}/tools/disc/check_image ${CMAKE_SOURCE_DIR}/dist)
 set_tests_properties(disc.image PROPERTIES LABELS unit)
+# A disc from a folder of the title's own files, from the programs of the 32-bit build.
+add_test(NAME disc.title_files COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/disc/title_files_test.py
+                                       ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/build/win)
+set_tests_properties(disc.title_files PROPERTIES LABELS unit TIMEOUT 300)

@@ -5,6 +5,8 @@ if(NOT GENERATED_DIR)
 endif()
 set(DIST_DIR ${CMAKE_SOURCE_DIR}/dist CACHE PATH "Where the built programs and the disc go")
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# No link time in the headers: two builds of one commit give the same programs, byte for byte.
+add_link_options(-Wl,--no-insert-timestamp)
 
 # The programs are read from a CD-ROM before their first window, so they are built small: for size,
 # each function in a section of its own so that the link drops what nothing calls, no compiler
@@ -59,9 +61,9 @@ target_link_libraries(rbrindmor PRIVATE launcher_lib)
 add_gui_program(brinddel BRINDDEL uninstaller/entry_win32.cpp uninstaller/resources/uninstaller.rc)
 target_link_libraries(brinddel PRIVATE uninstaller_lib)
 
-# The disc sold in both markets (scripts/build lays it out from de-en/): the launcher follows the
-# Windows language setting between its English and German blocks, and the uninstaller is the German
-# build. Same sources; DISC_DE_EN adds the German resources.
+# The disc sold in both markets (scripts/build lays it out from de-en/): the launcher and the
+# uninstaller follow the Windows language setting between their English and German blocks. Same
+# sources; DISC_DE_EN adds the German resources.
 function(add_two_language_programs)
   set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/de-en)
   add_gui_program(rbrindmor_de_en RBRINDMOR launcher/app/entry_win32.cpp launcher/resources/launcher.rc)

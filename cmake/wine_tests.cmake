@@ -26,10 +26,16 @@ add_rig(lowres 600x480x24 1)
 add_rig(8bit 640x480x8 0)
 
 file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+# Nothing calls it, so its object goes into each test program whole rather than from the library.
+set(FAILURE_SCREENSHOT ${CMAKE_SOURCE_DIR}/tests/support/failure_screenshot.cpp)
+list(REMOVE_ITEM TEST_SUPPORT_SOURCES ${FAILURE_SCREENSHOT})
 add_library(test_support STATIC ${TEST_SUPPORT_SOURCES})
 target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(test_support PRIVATE ${PROJECT_WARNINGS})
 target_link_libraries(test_support PUBLIC gtest ${SYSTEM_LIBS} ole32)
+add_library(failure_screenshot OBJECT ${FAILURE_SCREENSHOT})
+target_compile_options(failure_screenshot PRIVATE ${PROJECT_WARNINGS})
+target_link_libraries(failure_screenshot PRIVATE test_support)
 
 
 # One test program per file: tests/win32/x_test.cpp -> win32.x, tests/ui/y_test.cpp -> ui.y.
@@ -43,7 +49,8 @@ function(add_wine_tests tier)
     target_compile_options(${target} PRIVATE ${PROJECT_WARNINGS})
     target_link_options(${target} PRIVATE -static)
     target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
-    target_link_libraries(${target} PRIVATE test_support launcher_lib uninstaller_lib gtest_main)
+    target_link_libraries(${target} PRIVATE failure_screenshot test_support launcher_lib uninstaller_lib
+                                            gtest_main)
     set(rig main)
     if(name MATCHES "_lowres$")
       set(rig lowres)
@@ -61,3 +68,9 @@ endfunction()
 
 add_wine_tests(win32)
 add_wine_tests(ui)
+
+# The programs signed with a throwaway certificate, checked on Linux and then started under Wine.
+add_test(NAME ui.sign_disc COMMAND ${CMAKE_SOURCE_DIR}/tests/ui/sign_disc ${CMAKE_SOURCE_DIR}
+                                   ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/signing)
+set_tests_properties(ui.sign_disc PROPERTIES FIXTURES_SETUP signed LABELS ui TIMEOUT 120)
+set_property(TEST ui.signed_programs APPEND PROPERTY FIXTURES_REQUIRED signed)

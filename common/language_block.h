@@ -13,3 +13,6 @@ struct LanguageBlocks {
 
 // The first candidate block whose name equals the built language's name.
 unsigned ChooseBlockByName(const StringTable &strings, const LanguageBlocks &blocks);
+
+// The first candidate block whose name equals `name` (the fallback when none does).
+unsigned FindBlockNamed(const StringTable &strings, const LanguageBlocks &blocks, const char *name);

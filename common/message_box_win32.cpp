@@ -5,7 +5,8 @@
 #include "text.h"
 
 int ShowStringBox(HWND owner, UINT textOffset, UINT style, char letter, const char *replacement) {
-    char text[256], title[256];
+    // Room for a text of 255 characters with a whole path put in for its placeholder.
+    char text[640], title[256];
     LoadLangString(textOffset, text, sizeof text);
     LoadLangString(kTitleOffset, title, sizeof title);
     if (letter != '\0')

@@ -122,3 +122,43 @@ bool NormalisePath(const char *path, char *dst, size_t capacity) {
     }
     return true;
 }
+
+namespace {
+// The root's length in the normal form: "X:" for a drive, "\\server\share" for a share; 0 for
+// a text in neither form.
+size_t NormalRootLength(const char *folder) {
+    return IsLetter(folder[0]) && folder[1] == ':' ? 2 : RootLength(folder);
+}
+} // namespace
+
+bool IsFolderBelowRoot(const char *folder) {
+    const size_t root = NormalRootLength(folder);
+    return root != 0 && folder[root] == '\\' && folder[root + 1] != '\0';
+}
+
+bool CutToParentFolder(char *folder) {
+    const size_t root = NormalRootLength(folder);
+    if (root == 0)
+        return false;
+    size_t cut = TextLength(folder);
+    while (cut > root && folder[cut - 1] != '\\')
+        --cut;
+    // The parent must be a folder below the root, never the root itself ("X:" alone would name
+    // the drive's current folder).
+    if (cut == 0 || cut - 1 <= root)
+        return false;
+    folder[cut - 1] = '\0';
+    return true;
+}
+
+bool SideNameOf(const char *path, char mark, char *dst, size_t capacity) {
+    const size_t length = TextLength(path);
+    if (capacity == 0)
+        return false;
+    dst[0] = '\0';
+    if (length == 0 || length + 1 > capacity)
+        return false;
+    CopyText(dst, capacity, path);
+    dst[length - 1] = mark;
+    return true;
+}

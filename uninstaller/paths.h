@@ -16,3 +16,16 @@ bool MakeTempNames(const char *tempName, char *batch, size_t batchCapacity, char
 // trailing backslash ("X:" for a drive's root). False (dst empty) for a relative path, a bare
 // name, a drive-relative "X:name", or one that does not fit.
 bool NormalisePath(const char *path, char *dst, size_t capacity);
+
+// True when a normalised folder (NormalisePath's form) lies below its drive or share: one that
+// may be removed.
+bool IsFolderBelowRoot(const char *folder);
+
+// A normalised folder (NormalisePath's form) cut to its parent; false, unchanged, when it is a
+// drive ("X:") or a share ("\\server\share") already, which are never removed.
+bool CutToParentFolder(char *folder);
+
+// The path with its last character replaced by `mark` ("brindd95.ex~", "brindd95.ex#"): where
+// Setup copies a file before moving it in, or keeps an earlier one. False (dst empty) when the
+// path is empty or does not fit.
+bool SideNameOf(const char *path, char mark, char *dst, size_t capacity);

@@ -1,6 +1,8 @@
 // The conversation with Program Manager (DDE service and topic "PROGMAN"): tests and deletions.
 #include "progman_client.h"
 
+#include <dde.h>
+
 #include "../common/text.h"
 #include "progman_commands.h"
 #include "progman_replies.h"
@@ -81,10 +83,31 @@ BOOL ShowGroup(const ProgmanConversation &progman, const char *group, const char
         [&](char *block, size_t size) { BuildShowGroup(block, size, group, showCommand); });
 }
 
+// From Vista on, the system drops window messages that a process with fewer rights sends to one
+// with more, unless the receiver admits them. The shell runs with the user's own rights; an
+// elevated uninstaller admits the messages by which the shell answers a DDE client. Process-wide:
+// the DDE library makes its client windows inside DdeConnect, where the first reply arrives. The
+// 9x family and NT before Vista have no such filter.
+void AdmitShellReplies() {
+    typedef BOOL(WINAPI * FilterFunction)(UINT, DWORD);
+    const DWORD kAdd = 1; // MSGFLT_ADD
+    HMODULE user = GetModuleHandleA("user32.dll");
+    FilterFunction filter = user != NULL
+                                ? reinterpret_cast<FilterFunction>(reinterpret_cast<void *>(
+                                      GetProcAddress(user, "ChangeWindowMessageFilter")))
+                                : NULL;
+    if (filter == NULL)
+        return;
+    const UINT replies[] = {WM_DDE_ACK, WM_DDE_DATA, WM_DDE_TERMINATE};
+    for (UINT message : replies)
+        filter(message, kAdd);
+}
+
 } // namespace
 
 BOOL ProgmanConnect(ProgmanConversation *progman) {
     *progman = ProgmanConversation{0, NULL, NULL};
+    AdmitShellReplies();
     if (DdeInitializeA(&progman->instance, ProgmanCallback, APPCMD_CLIENTONLY, 0) !=
         DMLERR_NO_ERROR) {
         progman->instance = 0;

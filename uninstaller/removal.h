@@ -42,13 +42,14 @@ struct SelfDeleteFiles {
 void GatherRemovalFacts(HINSTANCE instance, const RemovalNames &names,
                         const ProgmanConversation *progman, RemovalFacts *facts);
 
-// Opens (locks) the components in the plan's own folder and makes the uninstaller writable.
+// Opens (locks) the components in the plan's own folder and makes the uninstaller writable, when
+// the plan removes that folder's files (never on the title's disc).
 void LocateComponents(const RemovalPlan &plan, InstalledFiles *files);
 
 // Carries the plan's steps out in order, up to the first step that fails and stops the rest.
-void CarryOutRemoval(HINSTANCE instance, const RemovalPlan &plan,
-                     const ProgmanConversation &progman, const RemovalNames &names,
-                     InstalledFiles *files, SelfDeleteFiles *selfDelete);
+RemovalOutcome CarryOutRemoval(HINSTANCE instance, const RemovalPlan &plan,
+                               const ProgmanConversation &progman, const RemovalNames &names,
+                               InstalledFiles *files, SelfDeleteFiles *selfDelete);
 
 // Every component that survived and was read-only gets the attribute back.
 void RestoreReadOnly(const InstalledFiles &files);

@@ -8,10 +8,21 @@
 
 namespace {
 void Add(RemovalPlan *plan, RemovalStepKind kind, bool stopsOnFailure) {
+    AddRemovalStep(plan, kind, stopsOnFailure);
+}
+} // namespace
+
+void AddRemovalStep(RemovalPlan *plan, RemovalStepKind kind, bool stopsOnFailure) {
     if (plan->count < kMaxRemovalSteps)
         plan->steps[plan->count++] = RemovalStep{kind, stopsOnFailure};
 }
-} // namespace
+
+bool PlanHas(const RemovalPlan &plan, RemovalStepKind kind) {
+    for (int i = 0; i < plan.count; ++i)
+        if (plan.steps[i].kind == kind)
+            return true;
+    return false;
+}
 
 RemovalPlan PlanRemoval(const RemovalFacts &facts) {
     RemovalPlan plan = {};
@@ -21,6 +32,10 @@ RemovalPlan PlanRemoval(const RemovalFacts &facts) {
     plan.recordPlace = facts.recordPlace;
     CopyText(plan.entryKey, sizeof plan.entryKey, facts.entryKey);
     const bool known = facts.ownPath[0] != '\0';
+    if (known && OnTitleDisc(facts.disc)) {
+        PlanDiscRemoval(facts, &plan);
+        return plan;
+    }
     const bool entryOurs = known && facts.entry == EntryFound &&
                            EntryNamesUninstaller(facts.entryCommand, facts.ownPath);
     if (facts.registryOnly) {

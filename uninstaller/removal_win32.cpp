@@ -60,6 +60,41 @@ bool RemoveDataFile(const char *path) {
     return false;
 }
 
+// The installation's uninstaller, found from the title's disc: not running, so deleted here, with
+// the names Setup copies it under or keeps an earlier one under. False when it is still there.
+bool RemoveInstalledUninstaller(const char *path) {
+    const char marks[] = {'~', '#'};
+    for (char mark : marks) {
+        char side[MAX_PATH];
+        if (SideNameOf(path, mark, side, sizeof side)) {
+            ClearReadOnly(side);
+            DeleteByName(side);
+        }
+    }
+    BOOL wasReadOnly = ClearReadOnly(path);
+    DeleteByName(path);
+    if (!FileExists(path))
+        return true;
+    if (wasReadOnly)
+        SetReadOnly(path);
+    return false;
+}
+
+// The installation's folder and each parent, deepest first, each while it is empty; never a
+// drive or share, and never through a junction or link, which would lead elsewhere.
+void RemoveEmptiedFolders(const char *installFolder) {
+    char folder[MAX_PATH];
+    CopyText(folder, sizeof folder, installFolder);
+    if (!IsFolderBelowRoot(folder))
+        return;
+    do {
+        const DWORD attributes = GetFileAttributesA(folder);
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+            (attributes & FILE_ATTRIBUTE_REPARSE_POINT) || !RemoveDirectoryA(folder))
+            return;
+    } while (CutToParentFolder(folder));
+}
+
 void PrepareSelfDelete(HINSTANCE instance, const RemovalPlan &plan, const InstalledFiles &files,
                        SelfDeleteFiles *selfDelete) {
     selfDelete->ready = FALSE;
@@ -89,6 +124,25 @@ void PrepareSelfDelete(HINSTANCE instance, const RemovalPlan &plan, const Instal
     DeleteByName(selfDelete->batch);
     if (withPif)
         DeleteByName(selfDelete->pif);
+}
+
+// The title's disc: a CD-ROM drive, or a folder holding the title's player and the disc's data
+// file (the disc copied to a hard disk).
+void GatherDiscFacts(const char *ownPath, DiscFacts *disc) {
+    *disc = DiscFacts{false, false};
+    if (ownPath[0] == '\0')
+        return;
+    if (ownPath[1] == ':' && ownPath[2] == '\\') {
+        const char root[4] = {ownPath[0], ':', '\\', '\0'};
+        disc->cdromDrive = GetDriveTypeA(root) == DRIVE_CDROM;
+    }
+    char folder[MAX_PATH], player[MAX_PATH], data[MAX_PATH], name[MAX_PATH];
+    CopyText(folder, sizeof folder, ownPath);
+    CutAtLastChar(folder, '\\');
+    disc->holdsDiscFiles = LoadFixedString(IDS_COMPONENT_PLAYER, name, sizeof name) > 0 &&
+                           JoinPath(folder, name, player, sizeof player) && FileExists(player) &&
+                           LoadFixedString(IDS_DISC_DATA_FILE, name, sizeof name) > 0 &&
+                           JoinPath(folder, name, data, sizeof data) && FileExists(data);
 }
 
 void GatherProgmanFacts(const ProgmanConversation &progman, const RemovalNames &names,
@@ -124,14 +178,20 @@ void GatherRemovalFacts(HINSTANCE instance, const RemovalNames &names,
     UninstallEntry entry;
     facts->entry = ReadUninstallEntry(names.title, &entry);
     CopyText(facts->entryCommand, sizeof facts->entryCommand, entry.command);
+    LoadFixedString(IDS_INSTALLED_UNINSTALLER, facts->installedName, sizeof facts->installedName);
+    GatherDiscFacts(facts->ownPath, &facts->disc);
     if (progman != NULL)
         GatherProgmanFacts(*progman, names, &facts->progman);
 }
 
 void LocateComponents(const RemovalPlan &plan, InstalledFiles *files) {
+    for (Component &component : files->components)
+        component = Component{"", INVALID_HANDLE_VALUE, FALSE};
+    // Only a removal of our own folder touches it: the title's disc keeps every file.
+    if (!PlanHas(plan, RemovalStepKind::Components))
+        return;
     for (int i = 0; i < kComponentCount; ++i) {
         Component &component = files->components[i];
-        component = Component{"", INVALID_HANDLE_VALUE, FALSE};
         char name[MAX_PATH];
         LoadFixedString(kComponentIds[i], name, sizeof name);
         // A path that does not fit whole names no component of ours: it stays unopened.
@@ -146,9 +206,10 @@ void LocateComponents(const RemovalPlan &plan, InstalledFiles *files) {
         ClearReadOnly(plan.ownPath);
 }
 
-void CarryOutRemoval(HINSTANCE instance, const RemovalPlan &plan,
-                     const ProgmanConversation &progman, const RemovalNames &names,
-                     InstalledFiles *files, SelfDeleteFiles *selfDelete) {
+RemovalOutcome CarryOutRemoval(HINSTANCE instance, const RemovalPlan &plan,
+                               const ProgmanConversation &progman, const RemovalNames &names,
+                               InstalledFiles *files, SelfDeleteFiles *selfDelete) {
+    RemovalOutcome outcome = {false, RemovalStepKind::ProgmanItems, false};
     selfDelete->ready = FALSE;
     for (int i = 0; i < plan.count; ++i) {
         bool done = true;
@@ -170,11 +231,22 @@ void CarryOutRemoval(HINSTANCE instance, const RemovalPlan &plan,
             break;
         case RemovalStepKind::SelfDelete:
             PrepareSelfDelete(instance, plan, *files, selfDelete);
+            outcome.selfDeleteMissing = !selfDelete->ready;
+            break;
+        case RemovalStepKind::InstalledUninstaller:
+            done = RemoveInstalledUninstaller(plan.installedUninstaller);
+            break;
+        case RemovalStepKind::InstallFolders:
+            RemoveEmptiedFolders(plan.installFolder);
             break;
         }
-        if (!done && plan.steps[i].stopsOnFailure)
-            return;
+        if (!done && plan.steps[i].stopsOnFailure) {
+            outcome.stopped = true;
+            outcome.stoppedAt = plan.steps[i].kind;
+            return outcome;
+        }
     }
+    return outcome;
 }
 
 void RestoreReadOnly(const InstalledFiles &files) {

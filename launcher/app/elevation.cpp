@@ -30,20 +30,16 @@ InstallOutcome Failure() {
 }
 } // namespace
 
-RightsDecision DecideRights(const RightsFacts &facts) {
+RightsForSetup DecideSetupRights(const RightsFacts &facts) {
     // The 9x family, and NT up to XP, have no elevation: the install runs with what it has, and
     // a refusal for want of rights shows as the install's own failure.
-    if (!facts.ntFamily || !facts.elevationExists || facts.elevated)
-        return RightsProceed;
-    switch (facts.type) {
-    case TokenKindLimited:
-        return RightsAsk; // an administrator's split token: the consent prompt
-    case TokenKindDefault:
-        // A standard user gets the credentials prompt; with UAC off nothing can elevate.
-        return facts.uacOn ? RightsAsk : RightsRefuse;
-    default:
-        return RightsProceed; // a full token that says it is not elevated, or no answer
-    }
+    if (!facts.ntFamily || !facts.vistaOrLater || facts.elevated)
+        return SetupProceeds;
+    if (ElevationPossible(facts))
+        return SetupAsksOnce; // consent for a split token, credentials for a standard user
+    // Not elevated while UAC is off: nothing can elevate. A token that could not be read while
+    // UAC is on installs as before and fails with the install's own text if it must.
+    return facts.uacOn ? SetupProceeds : SetupRefused;
 }
 
 bool SeenByElevatedLauncher(unsigned driveType) {

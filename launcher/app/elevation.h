@@ -5,31 +5,18 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "../../common/rights_facts.h"
 #include "../setup/install.h"
 
-// The token's elevation type as the system reports it (the values of TOKEN_ELEVATION_TYPE).
-enum TokenKind {
-    TokenKindUnknown = 0, // not reported: no elevation on this system, or the query failed
-    TokenKindDefault = 1, // one token: a standard user, or anyone while UAC is off
-    TokenKindFull = 2,    // an administrator's split token, elevated
-    TokenKindLimited = 3, // an administrator's split token, not elevated
+enum RightsForSetup {
+    SetupProceeds, // install here: the launcher has the rights, or the system has no elevation
+    SetupAsksOnce, // hand the install to an elevated launcher, after one prompt
+    SetupRefused,  // no way to the rights: not elevated while UAC is off
 };
-
-// What the system says about the launcher's rights, gathered before the Setup dialog opens.
-struct RightsFacts {
-    bool ntFamily;        // false on 95, 98 and ME: no rights at all
-    bool elevationExists; // Vista and later: the token reports its elevation
-    bool elevated;        // the token has an administrator's full rights
-    TokenKind type;
-    bool uacOn; // User Account Control is on (the EnableLUA policy; on when not set)
-};
-
-enum RightsDecision {
-    RightsProceed, // install here: the launcher has the rights, or the system has no elevation
-    RightsAsk,     // hand the install to an elevated launcher, after one prompt
-    RightsRefuse,  // no way to the rights: a standard user while UAC is off
-};
-RightsDecision DecideRights(const RightsFacts &facts);
+// From the facts both programs gather (common/rights_facts.h): the install always writes to the
+// Windows directory and HKEY_LOCAL_MACHINE, so it needs an administrator's rights wherever the
+// system has elevation.
+RightsForSetup DecideSetupRights(const RightsFacts &facts);
 
 // Whether an elevated launcher sees a folder on a drive of this type (GetDriveTypeA's value): a
 // network drive is mapped in the user's own session only, and an unknown root is nothing it

@@ -31,10 +31,10 @@ static LaunchOptions TestBuildOptions() {
 #endif
 #if defined(TEST_RIGHTS_ASK) // Vista or later, an administrator's split token, not elevated
     options.rightsGiven = true;
-    options.rights = RightsFacts{true, true, false, TokenKindLimited, true};
+    options.rights = RightsFacts{true, true, ElevationKind::Limited, false, true};
 #elif defined(TEST_RIGHTS_IMPOSSIBLE) // a standard user while UAC is off
     options.rightsGiven = true;
-    options.rights = RightsFacts{true, true, false, TokenKindDefault, false};
+    options.rights = RightsFacts{true, true, ElevationKind::Default, false, false};
 #endif
     return options;
 }

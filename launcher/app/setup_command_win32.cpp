@@ -11,7 +11,6 @@
 #include "../setup/install_facts.h"
 #include "../setup/setup_dialog.h"
 #include "install_status.h"
-#include "rights_facts.h"
 
 void TakeTitleSources(const TitleLocation &title, InstallFacts *facts) {
     facts->titleFound = title.drive != kTitleNotFound;
@@ -25,12 +24,14 @@ void TakeTitleSources(const TitleLocation &title, InstallFacts *facts) {
 bool PrepareInstall(HWND mainDialog, const LaunchOptions &options, InstallWorker *worker,
                     UINT *text) {
     *text = 0;
-    const RightsFacts rights = options.rightsGiven ? options.rights : GatherRightsFacts();
-    const RightsDecision decision = DecideRights(rights);
+    RightsFacts rights = options.rights;
+    if (!options.rightsGiven)
+        GatherRightsFacts(&rights);
+    const RightsForSetup decision = DecideSetupRights(rights);
     InstallFacts facts = {};
     TakeTitleSources(LookForTitle(), &facts); // the Setup dialog does not ask for the disc
     GatherInstallFacts(&facts);
-    SetupDialogData setup = {&facts, "", {}, decision == RightsAsk};
+    SetupDialogData setup = {&facts, "", {}, decision == SetupAsksOnce};
     if (RunLangDialog(InstanceOf(mainDialog), IDD_SETUP, mainDialog, SetupDlgProc,
                       reinterpret_cast<LPARAM>(&setup)) == 0)
         return false;
@@ -46,19 +47,19 @@ bool PrepareInstall(HWND mainDialog, const LaunchOptions &options, InstallWorker
                                   HandOffNone);
         return false;
     }
-    if (decision == RightsRefuse) {
+    if (decision == SetupRefused) {
         *text = LANG_ELEVATION_IMPOSSIBLE;
         return false;
     }
     // Refused before the prompt: the elevated launcher could not see the folder.
     char root[4];
     DriveRootOf(choice.folder, root, sizeof root);
-    if (decision == RightsAsk && !SeenByElevatedLauncher(GetDriveTypeA(root))) {
+    if (decision == SetupAsksOnce && !SeenByElevatedLauncher(GetDriveTypeA(root))) {
         *text = LANG_ELEVATION_NETWORK_DRIVE;
         return false;
     }
     worker->dialog = mainDialog;
-    worker->handOff = decision == RightsAsk;
+    worker->handOff = decision == SetupAsksOnce;
     worker->pausePerChunk = options.pausePerChunk;
     return true;
 }

@@ -3,20 +3,10 @@
 
 #include "../../common/language_block.h"
 #include "../../common/text.h"
+#include "../../common/windows_language.h"
 #include "../resources/resource_ids.h"
 
-#include <cstring>
-
 namespace {
-struct CodeToId {
-    const char *code;
-    unsigned id;
-};
-// Tested in this order; the first equal code wins.
-const CodeToId kCodes[] = {{"EN", 1033}, {"DA", 6},  {"NL", 19},   {"FR", 12},  {"FI", 11},
-                           {"DE", 7},    {"IT", 16}, {"PT", 2070}, {"ES", 10},  {"SV", 29},
-                           {"KO", 18},   {"PL", 21}, {"RU", 25},   {"HE", 1037}};
-
 struct IdToBase {
     unsigned id, base;
 };
@@ -27,18 +17,6 @@ const IdToBase kBases[] = {{1033, 160}, {7, 320},     {12, 480},  {16, 640},    
 const LanguageBlocks kLauncherBlocks = {
     LANG_BASE_ENGLISH, 160, 8, LANG_NAME, IDS_LANGUAGE_NAME, 480, LANG_BASE_ENGLISH};
 } // namespace
-
-unsigned LanguageIdFromSetting(const char *sLanguage) {
-    char code[3] = {0, 0, 0};
-    for (int i = 0; i < 2 && sLanguage[i] != '\0'; ++i) {
-        char c = sLanguage[i];
-        code[i] = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-    }
-    for (const CodeToId &entry : kCodes)
-        if (std::strcmp(code, entry.code) == 0)
-            return entry.id;
-    return 1033;
-}
 
 unsigned BaseForLanguageId(unsigned languageId) {
     for (const IdToBase &entry : kBases)

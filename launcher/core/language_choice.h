@@ -1,9 +1,7 @@
 // Choosing the launcher's language block: from the Windows language setting or by name.
 #pragma once
 #include "../../common/string_table.h"
-
-// The two-letter code of an sLanguage value ("deu" -> "DE") turned into a language identifier.
-unsigned LanguageIdFromSetting(const char *sLanguage);
+#include "../../common/windows_language.h"
 
 // The block base for a language identifier (0 when the launcher has no base for it).
 unsigned BaseForLanguageId(unsigned languageId);

@@ -2,10 +2,11 @@
 #include "language_setting.h"
 
 #include "../../common/string_source.h"
+#include "../../common/windows_language.h"
 #include "language_choice.h"
 
 unsigned SelectLanguageBase(HINSTANCE instance) {
     char setting[6];
-    GetProfileStringA("INTL", "sLanguage", "ENU", setting, sizeof setting);
+    ReadLanguageSetting(setting, sizeof setting);
     return ChooseLanguageBase(ModuleStrings(instance), setting);
 }

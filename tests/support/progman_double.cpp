@@ -116,7 +116,7 @@ std::vector<std::string> DoubleCommands(const ProgmanDouble &double_, size_t fro
     std::vector<std::string> commands;
     std::vector<std::string> lines = DoubleLog(double_);
     for (size_t i = from; i < lines.size(); ++i)
-        if (lines[i].compare(0, 8, "REQUEST ") != 0)
+        if (lines[i].compare(0, 8, "REQUEST ") != 0 && lines[i].compare(0, 7, "CLIENT ") != 0)
             commands.push_back(lines[i]);
     return commands;
 }

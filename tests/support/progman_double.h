@@ -23,7 +23,8 @@ void StopProgmanDouble(ProgmanDouble *double_);
 bool ProgmanRequestText(const char *item, std::string *reply);
 bool ProgmanSendCommands(const std::string &commands);
 
-// Everything the double logged: execute texts as sent, requests as "REQUEST item".
+// Everything the double logged: execute texts as sent, requests as "REQUEST item", and with
+// "/clients" each conversation's client process as "CLIENT pid".
 std::vector<std::string> DoubleLog(const ProgmanDouble &double_);
 // Only the execute texts, from line `from` on.
 std::vector<std::string> DoubleCommands(const ProgmanDouble &double_, size_t from = 0);

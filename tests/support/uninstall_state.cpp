@@ -53,6 +53,28 @@ bool RunUninstaller(const std::string &commandLine, int button, DWORD *exitCode)
     return dialog != NULL && ended;
 }
 
+bool RunUninstallerToBox(const std::string &commandLine, std::string *boxText, DWORD *exitCode) {
+    boxText->clear();
+    Process process = StartProcess(commandLine);
+    HWND dialog = WaitForConfirmation(process.id, 10000);
+    if (dialog != NULL)
+        ClickButton(dialog, 1002);
+    // The question's icon is a static of id 0xFFFF too: look for the box once it has gone.
+    for (DWORD start = GetTickCount(); dialog != NULL && IsWindow(dialog);) {
+        if (GetTickCount() - start > 10000)
+            break;
+        Sleep(50);
+    }
+    HWND box = dialog != NULL ? WaitForMessageBox(process.id, 20000) : NULL;
+    if (box != NULL) {
+        *boxText = MessageBoxText(box);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    bool ended = WaitForExit(process, 30000, exitCode);
+    EndProcess(process);
+    return dialog != NULL && ended;
+}
+
 bool WaitUntilGone(const std::string &path, DWORD milliseconds) {
     DWORD start = GetTickCount();
     while (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {

@@ -27,5 +27,10 @@ HWND WaitForConfirmation(DWORD processId, DWORD milliseconds);
 // exit. True with the exit code when the dialog came and the process ended in time.
 bool RunUninstaller(const std::string &commandLine, int button, DWORD *exitCode);
 
+// Runs a command line, answers Yes, and waits for the message box the uninstaller shows before it
+// ends: its text (empty when none came), then presses OK and waits for the exit. True with the exit
+// code when the question came and the process ended in time.
+bool RunUninstallerToBox(const std::string &commandLine, std::string *boxText, DWORD *exitCode);
+
 // Waits until the path no longer exists; true when it went in time.
 bool WaitUntilGone(const std::string &path, DWORD milliseconds);

@@ -12,19 +12,26 @@
 TEST(SetupRights, DecisionForEachSystemAndToken) {
     const struct {
         const char *what;
-        RightsFacts facts;
-        RightsDecision decision;
+        RightsFacts facts; // family, Vista on, token type, elevated, UAC on
+        RightsForSetup decision;
     } rows[] = {
-        {"95 to ME", {false, false, false, TokenKindUnknown, false}, RightsProceed},
-        {"NT 4 to XP", {true, false, false, TokenKindUnknown, false}, RightsProceed},
-        {"administrator from autoplay", {true, true, false, TokenKindLimited, true}, RightsAsk},
-        {"administrator, elevated", {true, true, true, TokenKindFull, true}, RightsProceed},
-        {"standard user, UAC on", {true, true, false, TokenKindDefault, true}, RightsAsk},
-        {"standard user, UAC off", {true, true, false, TokenKindDefault, false}, RightsRefuse},
-        {"administrator, UAC off", {true, true, true, TokenKindDefault, false}, RightsProceed},
+        {"95 to ME", {false, false, ElevationKind::Unknown, false, false}, SetupProceeds},
+        {"NT 4 to XP", {true, false, ElevationKind::Unknown, false, false}, SetupProceeds},
+        {"administrator from autoplay",
+         {true, true, ElevationKind::Limited, false, true},
+         SetupAsksOnce},
+        {"administrator, elevated", {true, true, ElevationKind::Full, true, true}, SetupProceeds},
+        {"standard user, UAC on", {true, true, ElevationKind::Default, false, true}, SetupAsksOnce},
+        {"standard user, UAC off",
+         {true, true, ElevationKind::Default, false, false},
+         SetupRefused},
+        {"administrator, UAC off",
+         {true, true, ElevationKind::Default, true, false},
+         SetupProceeds},
+        {"token unread, UAC on", {true, true, ElevationKind::Unknown, false, true}, SetupProceeds},
     };
     for (const auto &row : rows)
-        EXPECT_EQ(row.decision, DecideRights(row.facts)) << row.what;
+        EXPECT_EQ(row.decision, DecideSetupRights(row.facts)) << row.what;
     // A network drive is mapped in the user's session only; an unknown root cannot be checked.
     for (unsigned type : {2u, 3u, 5u, 6u})
         EXPECT_TRUE(SeenByElevatedLauncher(type)) << type;

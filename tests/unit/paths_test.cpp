@@ -3,6 +3,7 @@
 
 #include "uninstaller/paths.h"
 
+#include <cstdio>
 #include <string>
 
 TEST(UninstallerPaths, ComponentPaths) {
@@ -66,4 +67,40 @@ TEST(UninstallerPaths, NormalisedAbsolutePaths) {
     EXPECT_FALSE(NormalisePath("C:\\LONGER\\NAME", small, sizeof small));
     EXPECT_STREQ("", small) << "a cut path would name another file";
     EXPECT_TRUE(NormalisePath("C:\\ABCD", small, sizeof small));
+}
+
+// The folders the disc's uninstaller removes: the installation's folder and each parent below its
+// drive or share, never the root itself ("C:" alone names the drive's current folder).
+TEST(UninstallerPaths, FoldersUpToTheRootAndSideNames) {
+    const struct {
+        const char *folder;
+        bool belowRoot;
+        const char *parent; // nullptr: no parent to remove
+    } rows[] = {
+        {"C:\\TWL\\BRINDMOR", true, "C:\\TWL"},
+        {"C:\\TWL", true, nullptr},
+        {"C:", false, nullptr},
+        {"\\\\host\\share\\GAMES\\BRIND", true, "\\\\host\\share\\GAMES"},
+        {"\\\\host\\share\\GAMES", true, nullptr},
+        {"\\\\host\\share", false, nullptr},
+        {"\\\\host", false, nullptr},
+        {"TWL\\BRINDMOR", false, nullptr},
+        {"", false, nullptr},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(row.belowRoot, IsFolderBelowRoot(row.folder)) << row.folder;
+        char folder[64];
+        snprintf(folder, sizeof folder, "%s", row.folder);
+        EXPECT_EQ(row.parent != nullptr, CutToParentFolder(folder)) << row.folder;
+        EXPECT_STREQ(row.parent != nullptr ? row.parent : row.folder, folder);
+    }
+
+    char side[32];
+    EXPECT_TRUE(SideNameOf("C:\\T\\brindd95.exe", '~', side, sizeof side));
+    EXPECT_STREQ("C:\\T\\brindd95.ex~", side);
+    EXPECT_TRUE(SideNameOf("C:\\T\\brindd95.exe", '#', side, sizeof side));
+    EXPECT_STREQ("C:\\T\\brindd95.ex#", side);
+    EXPECT_FALSE(SideNameOf("", '~', side, sizeof side));
+    EXPECT_FALSE(SideNameOf("C:\\T\\brindd95.exe", '~', side, 17)) << "does not fit whole";
+    EXPECT_STREQ("", side);
 }

@@ -15,6 +15,7 @@ RemovalFacts Facts() {
     facts.progman = ProgmanFacts{true, true, 3, 3};
     std::string(kOwn).copy(facts.ownPath, sizeof facts.ownPath);
     std::string("BRINDMOR.QKT").copy(facts.dataFileName, sizeof facts.dataFileName);
+    std::string("brindd95.exe").copy(facts.installedName, sizeof facts.installedName);
     std::string("C:\\WINDOWS\\BRINDMOR.INI").copy(facts.recordPlace.file, 40);
     std::string("Brindlemoor").copy(facts.recordPlace.section, 40);
     facts.record = RecordFound;
@@ -27,8 +28,8 @@ RemovalFacts Facts() {
 
 // The steps in order; "!" after a step that stops the rest when it fails.
 std::string Steps(const RemovalPlan &plan) {
-    static const char *const kNames[] = {"progman", "components", "data",
-                                         "record",  "entry",      "self"};
+    static const char *const kNames[] = {"progman", "components", "data",      "record",
+                                         "entry",   "self",       "installed", "folders"};
     std::string steps;
     for (int i = 0; i < plan.count; ++i) {
         steps += (i > 0 ? " " : "") + std::string(kNames[int(plan.steps[i].kind)]);
@@ -165,4 +166,95 @@ TEST(PlanRemoval, EdgesOfTheOwnPath) {
     RemovalFacts unnamed = Facts();
     unnamed.dataFileName[0] = '\0';
     EXPECT_EQ("progman components record! entry! self", Steps(PlanRemoval(unnamed)));
+}
+
+namespace {
+// The same installation seen from the title's disc in E: (or a copy of the disc at C:\DISC).
+RemovalFacts FromDisc(RemovalFacts facts, const char *own = "E:\\brindd95.exe") {
+    facts.disc = DiscFacts{true, true};
+    std::string(own).copy(facts.ownPath, sizeof facts.ownPath - 1);
+    facts.ownPath[std::string(own).size()] = '\0';
+    return facts;
+}
+} // namespace
+
+// From the title's disc the installation that the record and the entry name goes whole, its own
+// uninstaller and folders included, and nothing of the disc's folder; anything but one
+// installation outside the disc's folder removes nothing and is told.
+TEST(PlanRemoval, FromTheDiscTheInstallationTheRecordAndEntryNameGoes) {
+    const std::string whole = "progman data! record! entry! installed! folders";
+    RemovalFacts copyOfDisc = FromDisc(Facts(), "C:\\DISC\\brindd95.exe");
+    copyOfDisc.disc = DiscFacts{false, true};
+    RemovalFacts cdromOnly = FromDisc(Facts());
+    cdromOnly.disc = DiscFacts{true, false};
+    const struct {
+        const char *why;
+        RemovalFacts facts;
+        std::string steps;
+        bool told;
+    } rows[] = {
+        {"an installation, recorded and listed", FromDisc(Facts()), whole, false},
+        {"a copy of the disc on a hard disk", copyOfDisc, whole, false},
+        {"a CD-ROM drive, the disc's files unreadable", cdromOnly, whole, false},
+        {"recorded and listed in other spellings",
+         FromDisc(With(RecordFound, "c:/twl/brindmor/./brindmor.qkt", EntryFound,
+                       "\"C:\\TWL\\BRINDMOR\\BRINDD95.EXE\"")),
+         whole, false},
+        {"nothing recorded or listed: only the items",
+         FromDisc(With(RecordAbsent, "", EntryAbsent, "")), "progman", false},
+        {"record and entry in two folders",
+         FromDisc(With(RecordFound, "D:\\GAMES\\BRIND\\BRINDMOR.QKT", EntryFound, kOwn)), "", true},
+        {"an entry naming another program in that folder",
+         FromDisc(With(RecordFound, "C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", EntryFound,
+                       "C:\\TWL\\BRINDMOR\\other.exe")),
+         "", true},
+        {"a record only",
+         FromDisc(With(RecordFound, "C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", EntryAbsent, "")), "", true},
+        {"an entry only", FromDisc(With(RecordAbsent, "", EntryFound, kOwn)), "", true},
+        {"an entry that cannot be read",
+         FromDisc(With(RecordFound, "C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", EntryUnreadable, "")), "",
+         true},
+        {"a record too long to take", FromDisc(With(RecordTooLong, "", EntryFound, kOwn)), "",
+         true},
+        {"a record naming a folder",
+         FromDisc(With(RecordFound, "C:\\TWL\\BRINDMOR\\BRINDMOR.QKT\\", EntryFound,
+                       "C:\\TWL\\BRINDMOR\\BRINDMOR.QKT\\brindd95.exe")),
+         "", true},
+        {"an installation in the disc's own folder",
+         FromDisc(With(RecordFound, "C:\\DISC\\BRINDMOR.QKT", EntryFound, "C:\\DISC\\brindd95.exe"),
+                  "c:\\disc\\BRINDD95.EXE"),
+         "", true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.why);
+        const RemovalPlan plan = PlanRemoval(row.facts);
+        EXPECT_EQ(row.steps, Steps(plan));
+        EXPECT_EQ(row.told, plan.tellNotOneInstallation);
+        EXPECT_TRUE(plan.fromDisc);
+        EXPECT_FALSE(plan.tellNoProgman);
+        if (row.steps == whole) {
+            EXPECT_STRCASEEQ("C:\\TWL\\BRINDMOR", plan.installFolder);
+            EXPECT_STRCASEEQ("C:\\TWL\\BRINDMOR\\brindd95.exe", plan.installedUninstaller);
+            EXPECT_STRCASEEQ("C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", plan.dataFile);
+            EXPECT_TRUE(plan.mayDeleteGroup);
+        }
+    }
+
+    // "/registry" deletes the entry as written, whatever it names and also when it is missing;
+    // without Program Manager the user is told as from an installation.
+    for (EntryRead entry : {EntryFound, EntryAbsent, EntryUnreadable}) {
+        RemovalFacts facts = FromDisc(With(RecordAbsent, "", entry, "D:\\X\\other.exe"));
+        facts.registryOnly = true;
+        EXPECT_EQ("entry", Steps(PlanRemoval(facts))) << entry;
+    }
+    RemovalFacts silent = FromDisc(Facts());
+    silent.progman = ProgmanFacts{false, false, 0, 0};
+    EXPECT_TRUE(PlanRemoval(silent).tellNoProgman);
+    EXPECT_EQ("", Steps(PlanRemoval(silent)));
+
+    // Off the disc the same facts remove only the uninstaller's own installation.
+    RemovalFacts installed = FromDisc(Facts(), kOwn);
+    installed.disc = DiscFacts{false, false};
+    EXPECT_EQ("progman components data! record! entry! self", Steps(PlanRemoval(installed)));
+    EXPECT_FALSE(PlanRemoval(installed).fromDisc);
 }

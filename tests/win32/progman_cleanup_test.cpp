@@ -153,35 +153,66 @@ TEST_F(ProgmanCleanup, ServerThatNeverAnswersDelaysButDoesNotStopTheRemoval) {
     EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
 }
 
-// The German uninstaller that the disc for both markets installs: it asks in German and removes
-// the items by the names a German installation gives them; the group keeps its name.
-TEST_F(ProgmanCleanup, TheGermanUninstallerAsksInGermanAndRemovesTheGermanItems) {
-    StartDouble("[CreateGroup(Tarnwell)]"
-                "[AddItem(C:\\TWL\\BRINDMOR\\BRINDMOR.EXE,Brindlemoor)]"
-                "[AddItem(C:\\TWL\\BRINDMOR\\BRINDMOR.WRI,Brindlemoor Hilfe)]"
-                "[AddItem(C:\\TWL\\BRINDMOR\\brindd95.exe,Brindlemoor deinstallieren)]");
-    ASSERT_TRUE(PrepareInstalledState());
-    ASSERT_TRUE(
-        CopyFileA(DistPath("disc-de-en\\brindd95.exe").c_str(), INSTALLED_UNINSTALLER, FALSE));
-    Process process = StartProcess(INSTALLED_UNINSTALLER);
-    HWND dialog = WaitForConfirmation(process.id, 10000);
-    ASSERT_NE(nullptr, dialog);
-    EXPECT_EQ(L"Brindlemoor", WideWindowText(dialog));
-    EXPECT_EQ(L"Möchten Sie Brindlemoor wirklich von Ihrem Computer entfernen?",
-              WideControlText(dialog, 1001));
-    EXPECT_EQ(L"Ja", WideControlText(dialog, 1002));
-    EXPECT_EQ(L"Abbrechen", WideControlText(dialog, 2));
-    ClickButton(dialog, 1002);
-    DWORD exitCode = 99;
-    EXPECT_TRUE(WaitForExit(process, 30000, &exitCode));
-    EndProcess(process);
-    EXPECT_EQ(0u, exitCode);
-    const std::vector<std::string> expected = {
-        "[ShowGroup(Tarnwell,1)]", "[DeleteItem(Brindlemoor)]",
-        "[ShowGroup(Tarnwell,1)]", "[DeleteItem(Brindlemoor Hilfe)]",
-        "[ShowGroup(Tarnwell,1)]", "[DeleteItem(Brindlemoor deinstallieren)]",
-        "[DeleteGroup(Tarnwell)]"};
-    EXPECT_EQ(expected, DoubleCommands(pm, logStart));
-    EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
-    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+// The uninstaller of the disc for both markets follows the Windows language setting as that
+// disc's launcher does: under a German setting it asks in German and removes the items by the
+// names a German installation gives them, under any other in English with the English names; the
+// group keeps its name in both.
+TEST_F(ProgmanCleanup, TheTwoLanguageUninstallerSpeaksTheSettingsLanguage) {
+    // The machine's setting comes back however the test ends.
+    struct KeptSetting {
+        char previous[16] = "";
+        bool had = GetProfileStringA("intl", "sLanguage", "", previous, sizeof previous) > 0;
+        ~KeptSetting() { WriteProfileStringA("intl", "sLanguage", had ? previous : NULL); }
+    } kept;
+    const struct {
+        const char *setting;
+        const wchar_t *question, *yes, *cancel;
+        const char *help, *uninstall;
+    } languages[] = {
+        {"DEU", L"Möchten Sie Brindlemoor wirklich von Ihrem Computer entfernen?", L"Ja",
+         L"Abbrechen", "Brindlemoor Hilfe", "Brindlemoor deinstallieren"},
+        {"ENU", L"Are you sure you want to delete Brindlemoor from your computer?", L"Yes",
+         L"Cancel", "Brindlemoor Help", "Brindlemoor Uninstall"},
+        {"FRA", L"Are you sure you want to delete Brindlemoor from your computer?", L"Yes",
+         L"Cancel", "Brindlemoor Help", "Brindlemoor Uninstall"},
+    };
+    for (const auto &language : languages) {
+        SCOPED_TRACE(language.setting);
+        ASSERT_TRUE(WriteProfileStringA("intl", "sLanguage", language.setting));
+        StartDouble("[CreateGroup(Tarnwell)]"
+                    "[AddItem(C:\\TWL\\BRINDMOR\\BRINDMOR.EXE,Brindlemoor)]"
+                    "[AddItem(C:\\TWL\\BRINDMOR\\BRINDMOR.WRI," +
+                    std::string(language.help) +
+                    ")]"
+                    "[AddItem(C:\\TWL\\BRINDMOR\\brindd95.exe," +
+                    language.uninstall + ")]");
+        ASSERT_TRUE(PrepareInstalledState());
+        ASSERT_TRUE(
+            CopyFileA(DistPath("disc-de-en\\brindd95.exe").c_str(), INSTALLED_UNINSTALLER, FALSE));
+        Process process = StartProcess(INSTALLED_UNINSTALLER);
+        HWND dialog = WaitForConfirmation(process.id, 10000);
+        ASSERT_NE(nullptr, dialog);
+        EXPECT_EQ(L"Brindlemoor", WideWindowText(dialog));
+        EXPECT_EQ(language.question, WideControlText(dialog, 1001));
+        EXPECT_EQ(language.yes, WideControlText(dialog, 1002));
+        EXPECT_EQ(language.cancel, WideControlText(dialog, 2));
+        ClickButton(dialog, 1002);
+        DWORD exitCode = 99;
+        EXPECT_TRUE(WaitForExit(process, 30000, &exitCode));
+        EndProcess(process);
+        EXPECT_EQ(0u, exitCode);
+        const std::vector<std::string> expected = {
+            "[ShowGroup(Tarnwell,1)]", "[DeleteItem(Brindlemoor)]",
+            "[ShowGroup(Tarnwell,1)]", "[DeleteItem(" + std::string(language.help) + ")]",
+            "[ShowGroup(Tarnwell,1)]", "[DeleteItem(" + std::string(language.uninstall) + ")]",
+            "[DeleteGroup(Tarnwell)]"};
+        EXPECT_EQ(expected, DoubleCommands(pm, logStart));
+        EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
+        EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+        StopProgmanDouble(&pm);
+        DWORD start = GetTickCount();
+        while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
+            Sleep(200);
+        ResetTitleState();
+    }
 }

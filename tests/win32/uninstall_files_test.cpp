@@ -209,7 +209,14 @@ TEST_F(UninstallFiles, HeldDataFileKeepsItsRecordTheKeyAndTheUninstaller) {
     // Another program holds the data file open with no sharing: it cannot be deleted.
     HANDLE held = CreateFileA(INSTALLED_DATA_FILE, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    RemoveWithYes();
+    std::string box;
+    DWORD exitCode = 99;
+    ASSERT_TRUE(RunUninstallerToBox(INSTALLED_UNINSTALLER, &box, &exitCode));
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_EQ("Brindlemoor was not removed completely: its data file could not be deleted, perhaps "
+              "because another program is using it. The title stays installed; close other "
+              "programs and remove it again.",
+              box);
     EXPECT_TRUE(FileExists(INSTALLED_DATA_FILE));
     EXPECT_EQ(INSTALLED_DATA_FILE, IniValue("Brindlemoor", "Install"));
     EXPECT_TRUE(RegistryKeyExists(UNINSTALL_KEY)) << "nothing else would start the uninstaller";
@@ -229,10 +236,18 @@ TEST_F(UninstallFiles, HeldDataFileKeepsItsRecordTheKeyAndTheUninstaller) {
 }
 
 // The entry's key cannot be deleted (someone added a key under it): the uninstaller keeps itself,
-// so that the entry left in Windows' list never names a missing program.
+// so that the entry left in Windows' list never names a missing program, and says so.
 TEST_F(UninstallFiles, AnEntryThatCannotBeDeletedKeepsTheUninstaller) {
     ASSERT_TRUE(SetRegistryString(UNINSTALL_KEY "\\Added", "By", "another program"));
-    RemoveWithYes();
+    std::string box;
+    DWORD exitCode = 99;
+    ASSERT_TRUE(RunUninstallerToBox(INSTALLED_UNINSTALLER, &box, &exitCode));
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_EQ(
+        "Brindlemoor was not removed completely: its entry in Windows' list of programs could "
+        "not be deleted. The entry and the uninstaller stay, so that the title can be "
+        "removed again.",
+        box);
     EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
     EXPECT_FALSE(FileExists(IniPath()));
     std::string command;
@@ -241,6 +256,32 @@ TEST_F(UninstallFiles, AnEntryThatCannotBeDeletedKeepsTheUninstaller) {
     EXPECT_TRUE(TemporaryBatchFiles().empty()) << "no self-deletion was prepared";
     Settle(2000);
     EXPECT_TRUE(FileExists(INSTALLED_UNINSTALLER));
+}
+
+// No temporary folder to write the batch in: everything else goes, and the box names the
+// uninstaller that stays behind, so that the user can delete it.
+TEST_F(UninstallFiles, ABatchThatCannotBeMadeNamesTheUninstallerLeftBehind) {
+    char tmp[MAX_PATH] = "", temp[MAX_PATH] = "";
+    const bool hadTmp = GetEnvironmentVariableA("TMP", tmp, sizeof tmp) > 0;
+    const bool hadTemp = GetEnvironmentVariableA("TEMP", temp, sizeof temp) > 0;
+    SetEnvironmentVariableA("TMP", "C:\\TWL\\NO TEMPORARY FOLDER"); // the uninstaller inherits it
+    SetEnvironmentVariableA("TEMP", "C:\\TWL\\NO TEMPORARY FOLDER");
+    std::string box;
+    DWORD exitCode = 99;
+    const bool ran = RunUninstallerToBox(INSTALLED_UNINSTALLER, &box, &exitCode);
+    SetEnvironmentVariableA("TMP", hadTmp ? tmp : NULL);
+    SetEnvironmentVariableA("TEMP", hadTemp ? temp : NULL);
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_EQ("Brindlemoor has been removed, but its uninstaller could not be deleted. You may "
+              "delete " INSTALLED_UNINSTALLER " yourself.",
+              box);
+    EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
+    EXPECT_FALSE(FileExists(IniPath()));
+    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+    Settle(2000);
+    EXPECT_TRUE(FileExists(INSTALLED_UNINSTALLER));
+    EXPECT_TRUE(TemporaryBatchFiles().empty());
 }
 
 // Setup into one folder, then into another: removed in either order, each uninstaller takes only

@@ -1,6 +1,7 @@
 """Reads the layout of a Windows program file: headers, sections, symbol table and resources.
 
-Used by the size check of the shipped programs and by the size table in bench/."""
+Used by the size check of the shipped programs, the size table in bench/ and the check of the
+title's own files (what kind of program the player is)."""
 import struct
 
 RESOURCE_TYPES = {1: "cursor", 2: "bitmap", 3: "icon", 4: "menu", 5: "dialog", 6: "string table",
@@ -84,3 +85,49 @@ class PeFile:
     def resource_size(self, rtype, name):
         """Bytes of one resource (all its languages), 0 when the file has none of that id."""
         return sum(size for t, n, size in self.resources() if t == rtype and n == name)
+
+
+MACHINE_I386 = 0x14C
+SUBSYSTEM_WINDOWS_GUI = 2
+FILE_DLL = 0x2000
+
+
+class ProgramKind:
+    def __init__(self, machine, is_64bit, subsystem, is_dll):
+        self.machine = machine
+        self.is_64bit = is_64bit
+        self.subsystem = subsystem
+        self.is_dll = is_dll
+
+    @property
+    def is_32bit(self):
+        return self.machine == MACHINE_I386 and not self.is_64bit
+
+
+def read_program_kind(path):
+    """Processor, word size, subsystem and DLL flag from the headers alone, so a large file is not
+    read whole. Raises ValueError saying what the file is when it is no 32- or 64-bit program."""
+    with open(path, "rb") as f:
+        dos = f.read(64)
+        if len(dos) < 2 or dos[:2] != b"MZ":
+            raise ValueError("not a program file")
+        if len(dos) < 64:
+            raise ValueError("an MS-DOS program")
+        at = struct.unpack_from("<I", dos, 0x3C)[0]
+        f.seek(at)
+        head = f.read(24 + 70)
+    signature = head[:4]
+    if signature[:2] == b"NE":
+        raise ValueError("a 16-bit Windows program")
+    if signature[:2] in (b"LE", b"LX"):
+        raise ValueError("a virtual device driver or an OS/2 program")
+    if signature != b"PE\0\0":
+        raise ValueError("an MS-DOS program")
+    if len(head) < 24 + 70:
+        raise ValueError("a program file cut short")
+    machine, _, _, _, _, optional_size, characteristics = struct.unpack_from("<HHIIIHH", head, 4)
+    magic = struct.unpack_from("<H", head, 24)[0]
+    if optional_size < 70 or magic not in (0x10B, 0x20B):
+        raise ValueError("a program file with a damaged header")
+    subsystem = struct.unpack_from("<H", head, 24 + 68)[0]
+    return ProgramKind(machine, magic == 0x20B, subsystem, bool(characteristics & FILE_DLL))

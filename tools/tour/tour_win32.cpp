@@ -1,7 +1,9 @@
 // The guided tour: one unattended session with the title, as a person would have it, with a
 // screenshot of every step. Run inside the demo rig by `scripts/demo --tour`.
-//   TOUR.EXE OUTDIR [de]   writes OUTDIR\NN-step.bmp and OUTDIR\tour.log; with "de", Windows'
-//                          language setting says German first (for the disc for both markets)
+//   TOUR.EXE OUTDIR [de]   writes OUTDIR\NN-step.bmp, their captions in OUTDIR\captions.txt
+//                          ("NN<tab>caption" lines, for the contact sheet) and OUTDIR\tour.log;
+//                          with "de", Windows' language setting says German first (for the disc
+//                          for both markets)
 #include <windows.h>
 
 #include "launcher/resources/resource_ids.h"
@@ -16,6 +18,7 @@ namespace {
 std::string gOut;
 int gStep = 0;
 FILE *gLog = NULL;
+FILE *gCaptions = NULL;
 
 void Note(const std::string &text) {
     std::fprintf(gLog, "%s\n", text.c_str());
@@ -23,8 +26,8 @@ void Note(const std::string &text) {
 }
 
 // Saves the whole screen as a 24-bit BMP named after the step, once the screen has settled
-// (or at once, for a moment that passes quickly).
-void Shot(const std::string &name, bool settle = true) {
+// (or at once, for a moment that passes quickly), and notes the step's caption.
+void Shot(const std::string &name, const char *caption, bool settle = true) {
     if (settle)
         Settle(400);
     int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
@@ -57,6 +60,8 @@ void Shot(const std::string &name, bool settle = true) {
     }
     WriteWholeFile(file, bytes);
     Note(std::string("screenshot ") + file);
+    std::fprintf(gCaptions, "%02d\t%s\n", gStep, caption);
+    std::fflush(gCaptions);
 }
 
 HWND WaitDialog(const char *caption, DWORD pid) {
@@ -120,7 +125,8 @@ int Fail(const std::string &why) {
 int main(int argc, char **argv) {
     gOut = argc > 1 ? argv[1] : ".";
     gLog = std::fopen((gOut + "\\tour.log").c_str(), "w");
-    if (gLog == NULL)
+    gCaptions = std::fopen((gOut + "\\captions.txt").c_str(), "w");
+    if (gLog == NULL || gCaptions == NULL)
         return 2;
     const bool german = argc > 2 && std::string(argv[2]) == "de";
     const TourTexts &texts = german ? kGerman : kEnglish;
@@ -131,25 +137,25 @@ int main(int argc, char **argv) {
     HWND main = WaitForTopWindow("TWL_AUTORUN", "Brindlemoor", launcher.id, 20000);
     if (main == NULL)
         return Fail("the launcher did not open");
-    Shot("first-run");
+    Shot("first-run", "The launcher on first run");
 
     ClickButton(main, IDC_SETUP);
     HWND setup = WaitDialog(texts.setup, launcher.id);
     if (setup == NULL)
         return Fail("no Setup dialog");
-    Shot("setup");
+    Shot("setup", "Setup: the folder and the space");
 
     ClickButton(setup, IDC_SETUP_BROWSE);
     HWND browse = WaitDialog(texts.browse, launcher.id);
     if (browse == NULL)
         return Fail("no Custom Install dialog");
-    Shot("browse");
+    Shot("browse", "Custom Install");
     SendMessageA(GetDlgItem(browse, IDC_BROWSE_EDIT), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>("C:\\GAMES\\BRINDLEMOOR"));
-    Shot("browse-custom-folder");
+    Shot("browse-custom-folder", "Another folder typed in");
     ClickButton(browse, IDOK);
     Settle(800);
-    Shot("setup-custom-folder");
+    Shot("setup-custom-folder", "Setup with that folder");
 
     ClickButton(setup, IDC_SETUP_START);
     // The launcher answers no messages while it copies, so the picture itself is watched for the
@@ -157,25 +163,25 @@ int main(int argc, char **argv) {
     for (DWORD start = GetTickCount(); GetTickCount() - start < 60000;) {
         std::vector<unsigned> shown = PictureOnScreenNow(main, 427, 360);
         if (!shown.empty() && IsBlackAndWhite(shown, 359) && !IsBlackAndWhite(shown, 150)) {
-            Shot("installing", false);
+            Shot("installing", "Installing: the picture fills", false);
             break;
         }
     }
     if (!WaitForText(main, IDC_STATUS, texts.ready, 300000))
         return Fail("the install did not finish: " + ControlText(main, IDC_STATUS));
-    Shot("ready-to-play");
+    Shot("ready-to-play", "Ready to Play!");
 
     ClickButton(main, IDC_HELP_BUTTON);
     Settle(3000);
     HWND help = FindWindowWithCaption("BRINDMOR.WRI");
-    Shot("help");
+    Shot("help", "Help opens the help document");
     if (help != NULL)
         PostMessageA(help, WM_CLOSE, 0, 0);
     Settle(800);
 
     PostMessageA(main, WM_SYSCOMMAND, IDM_ABOUT, 0);
     HWND about = WaitDialog(texts.about, launcher.id);
-    Shot("about");
+    Shot("about", "About");
     if (about != NULL)
         ClickButton(about, IDOK);
     Settle(500);
@@ -185,7 +191,7 @@ int main(int argc, char **argv) {
     DWORD code = 99;
     WaitForExit(launcher, 20000, &code);
     Note("launcher ended with " + std::to_string(code));
-    Shot("playing");
+    Shot("playing", "Play starts the title");
     if (player != NULL)
         PostMessageA(player, WM_CLOSE, 0, 0);
     EndProcess(launcher);
@@ -196,7 +202,7 @@ int main(int argc, char **argv) {
     Note("UninstallString " + uninstall);
     Process remover = StartProcess(uninstall);
     HWND confirm = WaitDialog("Brindlemoor", remover.id);
-    Shot("uninstall-confirm");
+    Shot("uninstall-confirm", "The uninstaller asks once");
     if (confirm != NULL)
         ClickButton(confirm, 1002);
     WaitForExit(remover, 30000, &code);
@@ -209,9 +215,10 @@ int main(int argc, char **argv) {
 
     Process again = StartProcess("E:\\RBRINDMOR.EXE", "E:\\");
     if (WaitForTopWindow("TWL_AUTORUN", "Brindlemoor", again.id, 20000) != NULL)
-        Shot("after-removal");
+        Shot("after-removal", "After the removal");
     EndProcess(again);
     Note("tour complete");
     std::fclose(gLog);
+    std::fclose(gCaptions);
     return 0;
 }

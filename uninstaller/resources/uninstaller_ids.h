@@ -22,6 +22,8 @@
 #define IDS_INI_FILE 6
 #define IDS_COMPONENT_UNINSTALLER 7
 #define IDS_DATA_FILE 8
+#define IDS_INSTALLED_UNINSTALLER 9 /* the name Setup installs the uninstaller under */
+#define IDS_DISC_DATA_FILE 10       /* the data file on the title's disc */
 
 /* Language blocks: bases 100, 200, ... 700 */
 #define LANG_BLOCK_FIRST 100
@@ -38,5 +40,12 @@
 #define IDS_LANG_HELP_ITEM 8
 #define IDS_LANG_UNINSTALL_ITEM 9
 #define IDS_LANG_NO_PROGMAN 10 /* nothing removed: no Program Manager answered */
+/* What stays and why when a removal stops short */
+#define IDS_LANG_DATA_FILE_STAYS 11
+#define IDS_LANG_RECORD_STAYS 12
+#define IDS_LANG_ENTRY_STAYS 13
+#define IDS_LANG_UNINSTALLER_STAYS 14    /* "%P": the uninstaller left behind */
+#define IDS_LANG_ADMINISTRATOR_ONLY 15   /* nothing removed: the rights were not had */
+#define IDS_LANG_NOT_ONE_INSTALLATION 16 /* nothing removed from the disc */
 
 #endif

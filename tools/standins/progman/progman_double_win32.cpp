@@ -1,11 +1,12 @@
 // A Program Manager double for tests: a raw DDE server for "PROGMAN" holding groups and items,
 // answering the group-list and group-contents requests, carrying out commands and logging them.
-//   PMDOUBLE.EXE [/log FILE] [/marker GROUP] [/mute] [/latecomer ITEM]
+//   PMDOUBLE.EXE [/log FILE] [/marker GROUP] [/mute] [/latecomer ITEM] [/clients]
 // /log names the log file (default C:\progman.log): one line per execute, the command text as
 // received, and one "REQUEST item" line per request. /marker names a group that exists from the
 // start (default "Double Marker"), so a test can tell this server's replies from another's.
 // /mute acknowledges the initiate but never answers a request or an execute. /latecomer adds ITEM
 // to the active group when the first DeleteItem arrives, as a user adding an item meanwhile would.
+// /clients logs "CLIENT pid" for each conversation opened, naming the client's process.
 //
 // Raw window messages rather than the DDE management library: Wine's library server posts an
 // extra positive acknowledgement after each data reply, which a client takes as the answer to its
@@ -34,6 +35,7 @@ struct DoubleState {
     int active = -1;
     std::string logPath = "C:\\progman.log";
     bool mute = false;
+    bool clients = false;
     std::string latecomer;
 };
 DoubleState state;
@@ -292,6 +294,11 @@ void OnInitiate(HWND client, LPARAM lParam) {
     ATOM application = GlobalAddAtomA("PROGMAN");
     ATOM topic = GlobalAddAtomA("PROGMAN");
     SendMessageA(client, WM_DDE_ACK, WPARAM(conversation), MAKELPARAM(application, topic));
+    if (state.clients) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(client, &process);
+        Log("CLIENT " + std::to_string(process));
+    }
 }
 
 LRESULT CALLBACK ServerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -348,6 +355,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
             state.latecomer = words[++i];
         else if (words[i] == "/mute")
             state.mute = true;
+        else if (words[i] == "/clients")
+            state.clients = true;
     }
     state.groups.push_back(Group{marker, {}});
 
