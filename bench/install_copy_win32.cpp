@@ -101,9 +101,11 @@ struct CopyJob {
 DWORD WINAPI CopyThread(LPVOID parameter) {
     CopyJob &job = *static_cast<CopyJob *>(parameter);
     SourceReader reader = {nullptr, 0};
+    bool keptAside = false;
     job.ok = OpenSourceFile(job.source.c_str(), &reader) &&
              CopyToFile(&reader, job.copy.c_str(), ProgressSink{SendProgress, job.window}) &&
-             PutInPlace(job.copy.c_str(), job.target.c_str(), job.kept.c_str());
+             KeepAside(job.target.c_str(), job.kept.c_str(), &keptAside) &&
+             MoveIn(job.copy.c_str(), job.target.c_str());
     return 0;
 }
 

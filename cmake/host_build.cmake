@@ -43,7 +43,9 @@ if(TARGET pif_lib)
   target_link_libraries(unit_tests PRIVATE pif_lib)
 endif()
 include(GoogleTest)
-gtest_discover_tests(unit_tests TEST_PREFIX "unit." PROPERTIES LABELS unit)
+# Every test has a time limit, so that a hang (a loop that never ends) fails that test in a minute
+# instead of stalling the whole run; each takes well under a second.
+gtest_discover_tests(unit_tests TEST_PREFIX "unit." PROPERTIES LABELS unit TIMEOUT 60)
 
 if(TARGET artwork_gen)
   set(ARTWORK_FILES ${GENERATED_DIR}/picture.bmp ${GENERATED_DIR}/progress.bmp
@@ -55,11 +57,11 @@ endif()
 
 # The programs' folders include one way (app -> setup, syscheck, ui -> core -> common).
 add_test(NAME layers.includes COMMAND ${CMAKE_SOURCE_DIR}/tools/check_layers ${CMAKE_SOURCE_DIR})
-set_tests_properties(layers.includes PROPERTIES LABELS unit)
+set_tests_properties(layers.includes PROPERTIES LABELS unit TIMEOUT 300)
 
 # The disc image scripts/build lays out after the Windows build.
 add_test(NAME disc.image COMMAND ${CMAKE_SOURCE_DIR}/tools/disc/check_image ${CMAKE_SOURCE_DIR}/dist)
-set_tests_properties(disc.image PROPERTIES LABELS unit)
+set_tests_properties(disc.image PROPERTIES LABELS unit TIMEOUT 120)
 # A disc from a folder of the title's own files, from the programs of the 32-bit build.
 add_test(NAME disc.title_files COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/disc/title_files_test.py
                                        ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/build/win)

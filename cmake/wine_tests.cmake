@@ -19,7 +19,7 @@ function(add_rig name screen sound)
                        LABELS rig TIMEOUT 180)
   add_test(NAME rig.${name}.down COMMAND ${RIG} down ${dir})
   set_tests_properties(rig.${name}.down PROPERTIES FIXTURES_CLEANUP wine-${name} RESOURCE_LOCK wine
-                       LABELS rig)
+                       LABELS rig TIMEOUT 180)
 endfunction()
 add_rig(main 1024x768x24 0)
 add_rig(lowres 600x480x24 1)

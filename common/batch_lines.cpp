@@ -74,13 +74,16 @@ bool AddDeleteOwnFile(Lines lines, const char *ownPath) {
            AddText(lines, ":gone");
 }
 
-// "rmdir " + folder, then each parent while the line stays longer than "rmdir " and a drive. The
-// parents are cut from the path as it is; each line quotes its own folder.
-bool AddRemoveFolders(Lines lines, const char *folder) {
+// "rmdir " + folder, then each parent while the line stays longer than "rmdir " and a drive, and
+// the level is longer than the link's. The parents are cut from the path as it is; each line
+// quotes its own folder.
+bool AddRemoveFolders(Lines lines, const char *folder, size_t linkEnd) {
     const size_t kStop = 9;
     const size_t kCommand = 6;
     size_t length = TextLength(folder);
     for (;;) {
+        if (linkEnd != 0 && length <= linkEnd)
+            return true;
         if (!AddPathLine(lines, "rmdir ", folder, length, ""))
             return false;
         size_t cut = LastBackslash(folder, length);
@@ -92,28 +95,69 @@ bool AddRemoveFolders(Lines lines, const char *folder) {
     }
 }
 
+// One line in the interpreter's code page, exactly: converted, and converted back to the same
+// text, within the line limit; the line is left as it was otherwise.
+bool ConvertLine(BatchLine *line, const BatchInterpreter &interpreter, size_t limit) {
+    if (interpreter.ansiPage == interpreter.oemPage)
+        return true;
+    const TextConverter &converter = interpreter.converter;
+    char converted[kBatchLineCapacity], back[kBatchLineCapacity];
+    if (converter.convert == nullptr ||
+        !converter.convert(converter.context, interpreter.ansiPage, interpreter.oemPage, line->text,
+                           converted, sizeof converted) ||
+        !converter.convert(converter.context, interpreter.oemPage, interpreter.ansiPage, converted,
+                           back, sizeof back) ||
+        !EqualText(back, line->text) || TextLength(converted) > limit)
+        return false;
+    CopyText(line->text, sizeof line->text, converted);
+    return true;
+}
+
+bool ConvertLines(BatchScript *script, const BatchInterpreter &interpreter, size_t limit) {
+    for (int i = 0; i < script->count; ++i)
+        if (!ConvertLine(&script->lines[i], interpreter, limit))
+            return false;
+    return true;
+}
+
+// The batch's last line deletes the batch itself. A temporary folder whose name the interpreter's
+// code page cannot hold (a user name with such a letter) leaves that line out: a batch file left
+// in the temporary folder is better than an uninstaller left in its folder.
+bool AddDeleteBatch(Lines lines, const char *batchPath, const BatchInterpreter &interpreter) {
+    if (!AddPath(lines, "del ", batchPath))
+        return false;
+    BatchScript *script = lines.script;
+    if (!ConvertLine(&script->lines[script->count - 1], interpreter, lines.limit))
+        --script->count;
+    return true;
+}
+
 } // namespace
 
 size_t BatchLineLimit(bool ntFamily) {
     return ntFamily ? kCmdBatchLineLimit : kDosBatchLineLimit;
 }
 
-bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, const char *pifPath,
-                          const char *batchPath, size_t lineLimit, BatchScript *script) {
+bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, size_t linkEnd,
+                          const char *pifPath, const char *batchPath,
+                          const BatchInterpreter &interpreter, BatchScript *script) {
     script->count = 0;
-    const Lines lines = {script, lineLimit < kCmdBatchLineLimit ? lineLimit : kCmdBatchLineLimit};
+    const size_t limit =
+        interpreter.lineLimit < kCmdBatchLineLimit ? interpreter.lineLimit : kCmdBatchLineLimit;
+    const Lines lines = {script, limit};
     size_t rootEnd = FirstBackslashEnd(ownPath);
     bool ok = rootEnd != 0 && AddText(lines, "@echo off") &&
               AddPathLine(lines, "chdir ", ownPath, rootEnd, "") &&
-              AddDeleteOwnFile(lines, ownPath) && AddRemoveFolders(lines, installFolder) &&
+              AddDeleteOwnFile(lines, ownPath) && AddRemoveFolders(lines, installFolder, linkEnd) &&
               (pifPath[0] == '\0' || AddPath(lines, "del ", pifPath)) &&
-              AddPath(lines, "del ", batchPath);
+              ConvertLines(script, interpreter, limit) &&
+              AddDeleteBatch(lines, batchPath, interpreter);
     if (!ok)
         script->count = 0;
     return ok;
 }
 
-bool SelfDeleteLinesFit(const char *ownPath, size_t lineLimit) {
+bool SelfDeleteLinesFit(const char *ownPath, const BatchInterpreter &interpreter) {
     char folder[kBatchLineCapacity];
     if (TextLength(ownPath) >= sizeof folder)
         return false;
@@ -121,5 +165,5 @@ bool SelfDeleteLinesFit(const char *ownPath, size_t lineLimit) {
     CutAtLastChar(folder, '\\');
     // The temporary files' lines depend on the temporary folder, not on where we install.
     BatchScript script;
-    return BuildSelfDeleteLines(ownPath, folder, "", "", lineLimit, &script);
+    return BuildSelfDeleteLines(ownPath, folder, 0, "", "", interpreter, &script);
 }

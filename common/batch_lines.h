@@ -18,6 +18,24 @@ constexpr int kSelfDeleteTries = 30;
 // The longest line the interpreter that will run the batch takes.
 size_t BatchLineLimit(bool ntFamily);
 
+// Converts text from one code page to another: false when a character has no exact counterpart in
+// the other page (the system would put a default character in its place) or the result and its
+// terminator do not fit `capacity`.
+struct TextConverter {
+    bool (*convert)(const void *context, unsigned fromPage, unsigned toPage, const char *text,
+                    char *dst, size_t capacity);
+    const void *context;
+};
+
+// What the interpreter that runs the batch takes: the longest line, and the code page it reads the
+// file in (the OEM one: the NT family's command interpreter and MS-DOS alike) beside the one the
+// programs' paths are in (the ANSI one). Where the two differ, the lines are converted.
+struct BatchInterpreter {
+    size_t lineLimit;
+    unsigned ansiPage, oemPage;
+    TextConverter converter;
+};
+
 struct BatchLine {
     char text[kBatchLineCapacity];
 };
@@ -29,14 +47,19 @@ struct BatchScript {
 
 // "@echo off"; "chdir" the own drive's root; "del" the own file, again about once a second
 // (ping's pause) until it is gone or the tries run out; "rmdir" the install folder and each parent
-// (deepest first, not the root); "del" the PIF when there is one (pifPath not empty); "del" the
-// batch file. Every path is in double quotes with each "%" doubled, so that no character of a
-// folder's name (& ; = ^ ( ) ! % or a blank) is read as anything but part of the path. False, with
-// no lines, when a line would pass `lineLimit` characters, a path holds a quote or a control
-// character, or the own path has no backslash: a cut or broken path sends the commands elsewhere.
-bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, const char *pifPath,
-                          const char *batchPath, size_t lineLimit, BatchScript *script);
+// (deepest first, not the root, and none from the level that ends at `linkEnd` up: a junction or
+// directory link, whose rmdir would take the link away whatever it points at; 0 when no level is
+// one); "del" the PIF when there is one (pifPath not empty); "del" the batch file (left out when its
+// path is one the interpreter's code page cannot hold). Every path is in double quotes with each
+// "%" doubled, so that no character of a folder's name (& ; = ^ ( ) ! % or a blank) is read as
+// anything but part of the path, and every line is in the interpreter's code page. False, with no
+// lines, when a line would pass the interpreter's line limit, a path holds a quote or a control
+// character or a character the interpreter's code page cannot hold, or the own path has no
+// backslash: a cut or misread path sends the commands elsewhere.
+bool BuildSelfDeleteLines(const char *ownPath, const char *installFolder, size_t linkEnd,
+                          const char *pifPath, const char *batchPath,
+                          const BatchInterpreter &interpreter, BatchScript *script);
 
 // True when an uninstaller at ownPath could write the lines that delete it and its folders: what
 // Setup checks before it installs into a folder, so that every installation can be removed.
-bool SelfDeleteLinesFit(const char *ownPath, size_t lineLimit);
+bool SelfDeleteLinesFit(const char *ownPath, const BatchInterpreter &interpreter);

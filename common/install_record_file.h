@@ -12,8 +12,12 @@ bool LocateInstallRecord(UINT iniNameId, UINT sectionOffset, InstallRecordPlace 
 // The record's value into dst; empty unless RecordFound.
 RecordRead ReadInstallRecord(const InstallRecordPlace &place, char *value, size_t capacity);
 
-// Writes the value; false when the profile call failed.
+// Writes the value; false when the profile call failed (its error is the thread's last error).
 bool WriteInstallRecord(const InstallRecordPlace &place, const char *value);
+
+// Removes the "Install" key alone; the section goes only when nothing else is left in it, and the
+// file only when no section is left: what others keep beside the record stays.
+void RemoveInstallRecordKey(const InstallRecordPlace &place);
 
 // Removes the title's section, and the file when no other section remains. False when the
 // section could not be removed.

@@ -41,11 +41,29 @@ bool WriteInstallRecord(const InstallRecordPlace &place, const char *value) {
            WritePrivateProfileStringA(place.section, INSTALL_RECORD_KEY, value, place.file);
 }
 
+namespace {
+// Deletes the file when it holds no section any more.
+void DeleteWhenEmpty(const char *file) {
+    char remaining[20];
+    if (GetPrivateProfileStringA(NULL, NULL, "", remaining, sizeof remaining, file) == 0)
+        DeleteByName(file);
+}
+} // namespace
+
 bool RemoveInstallRecord(const InstallRecordPlace &place) {
     if (place.file[0] == '\0' || !WritePrivateProfileStringA(place.section, NULL, NULL, place.file))
         return false;
-    char remaining[20];
-    if (GetPrivateProfileStringA(NULL, NULL, "", remaining, sizeof remaining, place.file) == 0)
-        DeleteByName(place.file);
+    DeleteWhenEmpty(place.file);
     return true;
+}
+
+void RemoveInstallRecordKey(const InstallRecordPlace &place) {
+    if (place.file[0] == '\0' ||
+        !WritePrivateProfileStringA(place.section, INSTALL_RECORD_KEY, NULL, place.file))
+        return;
+    char keys[4];
+    if (GetPrivateProfileSectionA(place.section, keys, sizeof keys, place.file) != 0)
+        return;
+    WritePrivateProfileStringA(place.section, NULL, NULL, place.file);
+    DeleteWhenEmpty(place.file);
 }

@@ -47,6 +47,12 @@ static char UpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
 }
 
+bool EqualText(const char *a, const char *b) {
+    for (; *a != '\0' && *a == *b; ++a, ++b) {
+    }
+    return *a == *b;
+}
+
 bool EqualIgnoringCase(const char *a, const char *b) {
     for (; *a != '\0' && *b != '\0'; ++a, ++b)
         if (UpperAscii(*a) != UpperAscii(*b))

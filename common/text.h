@@ -16,6 +16,9 @@ bool AppendWhole(char *dst, size_t capacity, const char *src);
 // Length of a text (our own, so portable decisions need no <cstring> of their callers).
 size_t TextLength(const char *text);
 
+// True when both texts are equal, byte for byte.
+bool EqualText(const char *a, const char *b);
+
 // True when both texts are equal ignoring the letter case of A-Z.
 bool EqualIgnoringCase(const char *a, const char *b);
 

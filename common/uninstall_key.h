@@ -5,13 +5,24 @@
 #define UNINSTALL_KEY_PARENT "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"
 
 // The launcher writes at most a quoted MAX_PATH command; a read keeps up to 1,023 characters of
-// either value, so that an entry can be put back as it was.
+// either value, so that a longer foreign one is seen as such rather than cut.
 const size_t kEntryTextCapacity = 1024;
+const size_t kEntryPathCapacity = 264; // a MAX_PATH path and ",0"
+const size_t kEntryShortCapacity = 64;
 
-// The entry's two values, "DisplayName" and "UninstallString".
+// The entry's values. Peers rely on "DisplayName" and "UninstallString" (the two the uninstaller
+// reads back); the others are what Windows' list of programs shows: "DisplayIcon" (the
+// uninstaller's own icon, "path,0"), "DisplayVersion", "Publisher", "InstallLocation" and
+// "EstimatedSize" (KB, a REG_DWORD), with "NoModify" and "NoRepair" 1 (REG_DWORD), as the entry
+// offers no way to change or repair the installation.
 struct UninstallEntry {
     char displayName[kEntryTextCapacity];
     char command[kEntryTextCapacity];
+    char displayIcon[kEntryPathCapacity];
+    char displayVersion[kEntryShortCapacity];
+    char publisher[kEntryShortCapacity];
+    char installLocation[kEntryPathCapacity];
+    unsigned long estimatedKb;
 };
 
 enum EntryRead {

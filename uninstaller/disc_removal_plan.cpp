@@ -29,6 +29,7 @@ bool FindInstallation(const RemovalFacts &facts, RemovalPlan *plan) {
         return false;
     CopyText(plan->installFolder, sizeof plan->installFolder, folder);
     CopyText(plan->installedUninstaller, sizeof plan->installedUninstaller, uninstaller);
+    CopyText(plan->owner, sizeof plan->owner, uninstaller);
     return true;
 }
 } // namespace
@@ -39,6 +40,7 @@ bool OnTitleDisc(const DiscFacts &disc) {
 
 void PlanDiscRemoval(const RemovalFacts &facts, RemovalPlan *plan) {
     plan->fromDisc = true;
+    plan->owner[0] = '\0'; // until one installation is found
     // Callers of "/registry" rely on the key going, whatever it names: a failure changes nothing.
     if (facts.registryOnly) {
         AddRemovalStep(plan, RemovalStepKind::Entry, false);
@@ -55,11 +57,17 @@ void PlanDiscRemoval(const RemovalFacts &facts, RemovalPlan *plan) {
     }
     plan->mayDeleteGroup =
         facts.progman.groupExists && MayDeleteGroup(facts.progman.itemCount, facts.progman.found);
-    AddRemovalStep(plan, RemovalStepKind::ProgmanItems, false);
-    if (nothingInstalled)
+    if (nothingInstalled) {
+        AddRemovalStep(plan, RemovalStepKind::ProgmanItems, false);
         return;
-    if (facts.dataFileName[0] != '\0' &&
-        JoinPath(plan->installFolder, facts.dataFileName, plan->dataFile, sizeof plan->dataFile))
+    }
+    const bool dataFileKnown =
+        facts.dataFileName[0] != '\0' &&
+        JoinPath(plan->installFolder, facts.dataFileName, plan->dataFile, sizeof plan->dataFile);
+    // What a cut-off Setup left beside the installation's files is put right first.
+    AddRemovalStep(plan, RemovalStepKind::SideFiles, false);
+    AddRemovalStep(plan, RemovalStepKind::ProgmanItems, false);
+    if (dataFileKnown)
         AddRemovalStep(plan, RemovalStepKind::DataFile, true);
     AddRemovalStep(plan, RemovalStepKind::Record, true);
     AddRemovalStep(plan, RemovalStepKind::Entry, true);

@@ -150,15 +150,3 @@ bool CutToParentFolder(char *folder) {
     folder[cut - 1] = '\0';
     return true;
 }
-
-bool SideNameOf(const char *path, char mark, char *dst, size_t capacity) {
-    const size_t length = TextLength(path);
-    if (capacity == 0)
-        return false;
-    dst[0] = '\0';
-    if (length == 0 || length + 1 > capacity)
-        return false;
-    CopyText(dst, capacity, path);
-    dst[length - 1] = mark;
-    return true;
-}

@@ -24,8 +24,3 @@ bool IsFolderBelowRoot(const char *folder);
 // A normalised folder (NormalisePath's form) cut to its parent; false, unchanged, when it is a
 // drive ("X:") or a share ("\\server\share") already, which are never removed.
 bool CutToParentFolder(char *folder);
-
-// The path with its last character replaced by `mark` ("brindd95.ex~", "brindd95.ex#"): where
-// Setup copies a file before moving it in, or keeps an earlier one. False (dst empty) when the
-// path is empty or does not fit.
-bool SideNameOf(const char *path, char mark, char *dst, size_t capacity);

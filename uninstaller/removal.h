@@ -46,10 +46,18 @@ void GatherRemovalFacts(HINSTANCE instance, const RemovalNames &names,
 // the plan removes that folder's files (never on the title's disc).
 void LocateComponents(const RemovalPlan &plan, InstalledFiles *files);
 
+// Told before each step of a removal is carried out (its index in the plan): where a test program
+// ends its own process, to see what a removal cut off at that instant leaves (docs/cut-off.md).
+struct RemovalWatch {
+    void (*beforeStep)(void *context, int index);
+    void *context;
+};
+
 // Carries the plan's steps out in order, up to the first step that fails and stops the rest.
 RemovalOutcome CarryOutRemoval(HINSTANCE instance, const RemovalPlan &plan,
                                const ProgmanConversation &progman, const RemovalNames &names,
-                               InstalledFiles *files, SelfDeleteFiles *selfDelete);
+                               InstalledFiles *files, SelfDeleteFiles *selfDelete,
+                               const RemovalWatch &watch = RemovalWatch{nullptr, nullptr});
 
 // Every component that survived and was read-only gets the attribute back.
 void RestoreReadOnly(const InstalledFiles &files);

@@ -27,6 +27,7 @@ bool PlanHas(const RemovalPlan &plan, RemovalStepKind kind) {
 RemovalPlan PlanRemoval(const RemovalFacts &facts) {
     RemovalPlan plan = {};
     CopyText(plan.ownPath, sizeof plan.ownPath, facts.ownPath);
+    CopyText(plan.owner, sizeof plan.owner, facts.ownPath);
     CopyText(plan.ownFolder, sizeof plan.ownFolder, facts.ownPath);
     CutAtLastChar(plan.ownFolder, '\\');
     plan.recordPlace = facts.recordPlace;
@@ -36,8 +37,8 @@ RemovalPlan PlanRemoval(const RemovalFacts &facts) {
         PlanDiscRemoval(facts, &plan);
         return plan;
     }
-    const bool entryOurs = known && facts.entry == EntryFound &&
-                           EntryNamesUninstaller(facts.entryCommand, facts.ownPath);
+    const bool entryOurs =
+        EntryIsOurs(facts.entry, facts.entryCommand, facts.entryOwnByIdentity, facts.ownPath);
     if (facts.registryOnly) {
         if (entryOurs)
             Add(&plan, RemovalStepKind::Entry, true);
@@ -50,11 +51,12 @@ RemovalPlan PlanRemoval(const RemovalFacts &facts) {
     if (!known)
         return plan; // nothing can be told to be ours
     const bool recordOurs =
-        facts.record == RecordFound && RecordBelongsHere(facts.recordValue, facts.ownPath);
+        RecordIsOurs(facts.record, facts.recordValue, facts.recordHereByIdentity, facts.ownPath);
     const bool anotherInstallation =
         (facts.record != RecordAbsent && !recordOurs) || (facts.entry != EntryAbsent && !entryOurs);
     plan.mayDeleteGroup =
         facts.progman.groupExists && MayDeleteGroup(facts.progman.itemCount, facts.progman.found);
+    Add(&plan, RemovalStepKind::SideFiles, false);
     if (!anotherInstallation)
         Add(&plan, RemovalStepKind::ProgmanItems, false);
     Add(&plan, RemovalStepKind::Components, false);

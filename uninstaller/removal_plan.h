@@ -27,18 +27,21 @@ struct RemovalFacts {
     bool registryOnly; // "/registry": only the uninstall entry, nothing asked, nothing else
     ProgmanFacts progman;
     DiscFacts disc;
-    char ownPath[kRemovalPathCapacity]; // empty when the system gave no module path
+    char ownPath[kRemovalPathCapacity]; // in one spelling; empty when the system gave none
     char dataFileName[32];              // "BRINDMOR.QKT"
     char installedName[32];             // "brindd95.exe": the name Setup installs us under
     InstallRecordPlace recordPlace;
     RecordRead record;
-    char recordValue[kRecordValueCapacity];
+    char recordValue[kRecordValueCapacity]; // in one spelling where its folder exists
+    bool recordHereByIdentity;             // its folder is the own folder, by the system's identity
     char entryKey[kRecordSectionCapacity]; // the title, the entry's key
     EntryRead entry;
     char entryCommand[kEntryTextCapacity];
+    bool entryOwnByIdentity; // the file it names is this uninstaller, by the system's identity
 };
 
 enum class RemovalStepKind {
+    SideFiles,    // what a cut-off Setup left beside the data file and the uninstaller
     ProgmanItems, // the title's items, and the group when they were all it held
     Components,   // the title's files locked beside the uninstaller
     DataFile,     // the data file in the uninstaller's own folder
@@ -56,7 +59,7 @@ struct RemovalStep {
     bool stopsOnFailure; // when it fails, no later step runs: what they would remove stays
 };
 
-const int kMaxRemovalSteps = 8;
+const int kMaxRemovalSteps = 9;
 
 struct RemovalPlan {
     bool tellNoProgman; // Yes without Program Manager: nothing is removed, and the user is told
@@ -67,6 +70,10 @@ struct RemovalPlan {
     bool mayDeleteGroup;
     char ownPath[kRemovalPathCapacity];
     char ownFolder[kRemovalPathCapacity];
+    // The uninstaller whose installation goes: the record and the entry are asked again, just
+    // before each is deleted, whether they still name it. Our own path, or from the title's disc
+    // the installed one; empty when the entry goes whatever it names ("/registry" from the disc).
+    char owner[kRemovalPathCapacity];
     char dataFile[kRemovalPathCapacity];
     char installFolder[kRemovalPathCapacity];        // from the disc: the installation's folder
     char installedUninstaller[kRemovalPathCapacity]; // and its uninstaller
@@ -77,12 +84,13 @@ struct RemovalPlan {
 };
 
 // Only what belongs to this installation is removed: the data file in the uninstaller's own
-// folder, the record when it names that folder, the entry when it names this uninstaller. While
-// another installation is recorded or listed, its Program Manager items stay too. The data file,
-// record and entry each stop the removal when they stay, so that the uninstaller and what still
-// names it stay with them; an entry that cannot be read keeps the uninstaller as well.
-// The uninstaller on the title's disc removes the installation the record and the entry name
-// instead (PlanDiscRemoval), and nothing of the disc.
+// folder (and its side names, and the uninstaller's, put right first), the record when it names
+// that folder, the entry when it names this uninstaller (both asked again just before they go).
+// While another installation is recorded or listed, its Program Manager items stay too. The data
+// file, record and entry each stop the removal when they stay, so that the uninstaller and what
+// still names it stay with them; an entry that cannot be read keeps the uninstaller as well. The
+// uninstaller on the title's disc removes the installation the record and the entry name instead
+// (PlanDiscRemoval), and nothing of the disc.
 RemovalPlan PlanRemoval(const RemovalFacts &facts);
 
 // True when the facts place the uninstaller on the title's disc.

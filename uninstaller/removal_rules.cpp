@@ -32,7 +32,7 @@ bool RecordBelongsHere(const char *recordValue, const char *ownPath) {
 }
 
 bool EntryNamesUninstaller(const char *command, const char *ownPath) {
-    char unquoted[kPathCapacity];
+    char unquoted[kPathCapacity] = "";
     const size_t length = TextLength(command);
     const bool quoted = length >= 2 && command[0] == '"' && command[length - 1] == '"';
     if (length - (quoted ? 2 : 0) + 1 > sizeof unquoted)
@@ -41,6 +41,16 @@ bool EntryNamesUninstaller(const char *command, const char *ownPath) {
     char named[kPathCapacity], own[kPathCapacity];
     return NormalisePath(unquoted, named, sizeof named) &&
            NormalisePath(ownPath, own, sizeof own) && EqualIgnoringCase(named, own);
+}
+
+bool RecordIsOurs(RecordRead record, const char *value, bool byIdentity, const char *ownPath) {
+    return ownPath[0] != '\0' && record == RecordFound &&
+           (byIdentity || RecordBelongsHere(value, ownPath));
+}
+
+bool EntryIsOurs(EntryRead entry, const char *command, bool byIdentity, const char *ownPath) {
+    return ownPath[0] != '\0' && entry == EntryFound &&
+           (byIdentity || EntryNamesUninstaller(command, ownPath));
 }
 
 bool HasRegistrySwitch(const char *commandTail) {

@@ -5,9 +5,11 @@
 #include "../common/file_ops.h"
 #include "../common/install_record_file.h"
 #include "../common/process.h"
+#include "../common/side_files.h"
 #include "../common/string_source.h"
 #include "../common/text.h"
 #include "../common/uninstall_entry.h"
+#include "ownership.h"
 #include "paths.h"
 #include "resources/uninstaller_ids.h"
 
@@ -63,14 +65,7 @@ bool RemoveDataFile(const char *path) {
 // The installation's uninstaller, found from the title's disc: not running, so deleted here, with
 // the names Setup copies it under or keeps an earlier one under. False when it is still there.
 bool RemoveInstalledUninstaller(const char *path) {
-    const char marks[] = {'~', '#'};
-    for (char mark : marks) {
-        char side[MAX_PATH];
-        if (SideNameOf(path, mark, side, sizeof side)) {
-            ClearReadOnly(side);
-            DeleteByName(side);
-        }
-    }
+    DeleteSideFiles(path);
     BOOL wasReadOnly = ClearReadOnly(path);
     DeleteByName(path);
     if (!FileExists(path))
@@ -169,17 +164,17 @@ void LoadRemovalNames(RemovalNames *names) {
 
 void GatherRemovalFacts(HINSTANCE instance, const RemovalNames &names,
                         const ProgmanConversation *progman, RemovalFacts *facts) {
-    ModulePath(instance, facts->ownPath, sizeof facts->ownPath);
+    char modulePath[kRemovalPathCapacity];
+    ModulePath(instance, modulePath, sizeof modulePath);
+    // Started by a short name or through a substitute drive, the uninstaller still knows the
+    // folder the record and the entry name as its own.
+    OwnPathInOneSpelling(modulePath, facts->ownPath, sizeof facts->ownPath);
     LoadFixedString(IDS_DATA_FILE, facts->dataFileName, sizeof facts->dataFileName);
     LocateInstallRecord(IDS_INI_FILE, IDS_LANG_TITLE, &facts->recordPlace);
-    facts->record =
-        ReadInstallRecord(facts->recordPlace, facts->recordValue, sizeof facts->recordValue);
     CopyText(facts->entryKey, sizeof facts->entryKey, names.title);
-    UninstallEntry entry;
-    facts->entry = ReadUninstallEntry(names.title, &entry);
-    CopyText(facts->entryCommand, sizeof facts->entryCommand, entry.command);
     LoadFixedString(IDS_INSTALLED_UNINSTALLER, facts->installedName, sizeof facts->installedName);
     GatherDiscFacts(facts->ownPath, &facts->disc);
+    ReadOwnership(facts);
     if (progman != NULL)
         GatherProgmanFacts(*progman, names, &facts->progman);
 }
@@ -208,12 +203,19 @@ void LocateComponents(const RemovalPlan &plan, InstalledFiles *files) {
 
 RemovalOutcome CarryOutRemoval(HINSTANCE instance, const RemovalPlan &plan,
                                const ProgmanConversation &progman, const RemovalNames &names,
-                               InstalledFiles *files, SelfDeleteFiles *selfDelete) {
+                               InstalledFiles *files, SelfDeleteFiles *selfDelete,
+                               const RemovalWatch &watch) {
     RemovalOutcome outcome = {false, RemovalStepKind::ProgmanItems, false};
     selfDelete->ready = FALSE;
     for (int i = 0; i < plan.count; ++i) {
+        if (watch.beforeStep != nullptr)
+            watch.beforeStep(watch.context, i);
         bool done = true;
         switch (plan.steps[i].kind) {
+        case RemovalStepKind::SideFiles:
+            RepairSideFiles(plan.dataFile);
+            RepairSideFiles(plan.owner);
+            break;
         case RemovalStepKind::ProgmanItems:
             RemoveProgmanEntries(progman, names, plan.mayDeleteGroup);
             break;
@@ -224,10 +226,20 @@ RemovalOutcome CarryOutRemoval(HINSTANCE instance, const RemovalPlan &plan,
             done = RemoveDataFile(plan.dataFile);
             break;
         case RemovalStepKind::Record:
-            done = RemoveInstallRecord(plan.recordPlace);
+            // Another installation's by now is left to it.
+            done = !RecordStillOurs(plan) || RemoveInstallRecord(plan.recordPlace);
             break;
         case RemovalStepKind::Entry:
-            done = DeleteUninstallEntry(plan.entryKey);
+            switch (EntryStillOurs(plan)) {
+            case EntryFound:
+                done = DeleteUninstallEntry(plan.entryKey);
+                break;
+            case EntryUnreadable:
+                done = false; // it may name us: it stays, and so do we
+                break;
+            case EntryAbsent:
+                break;
+            }
             break;
         case RemovalStepKind::SelfDelete:
             PrepareSelfDelete(instance, plan, *files, selfDelete);

@@ -3,6 +3,7 @@
 #include "self_delete.h"
 
 #include "../common/batch_lines.h"
+#include "../common/code_pages.h"
 #include "../common/command_quoting.h"
 #include "../common/file_ops.h"
 #include "../common/process.h"
@@ -67,6 +68,25 @@ void StartThroughInterpreter(const char *batchPath) {
     if (folderLength == 2 && folder[1] == ':')
         AppendText(start, sizeof start, "\\");
     StartCommandLine(line, SW_SHOWMINNOACTIVE, CREATE_NEW_CONSOLE, start);
+}
+
+// Where the deepest level of the folder that is a junction or directory link ends, 0 when none is:
+// the batch removes no level from there up (9x file systems have no such levels).
+size_t DeepestLinkEnd(const char *folder) {
+    char level[MAX_PATH];
+    const size_t length = TextLength(folder);
+    if (length + 1 > sizeof level)
+        return 0;
+    for (size_t end = length; end > 0; --end) {
+        if (end != length && folder[end] != '\\')
+            continue;
+        CopyText(level, end + 1, folder);
+        const DWORD attributes = GetFileAttributesA(level);
+        if (attributes != INVALID_FILE_ATTRIBUTES &&
+            (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+            return end;
+    }
+    return 0;
 }
 
 // WinExec splits its command line at blanks: a PIF path with one goes in quotes.
@@ -164,9 +184,18 @@ BOOL WritePifFromTemplate(HINSTANCE instance, HANDLE pif, const char *batchPath)
 BOOL WriteSelfDeleteBatch(HANDLE batch, const char *batchPath, const char *pifPath,
                           const char *installFolder, const char *ownPath, bool ntFamily) {
     BatchScript script;
-    // The lines may be as long as the interpreter that will run them takes (StartSelfDelete).
-    bool whole = BuildSelfDeleteLines(ownPath, installFolder, pifPath, batchPath,
-                                      BatchLineLimit(ntFamily), &script);
+    // The lines may be as long as the interpreter that will run them takes (StartSelfDelete), and
+    // are in the code page it reads them in.
+    BatchInterpreter interpreter = ThisSystemsBatchInterpreter();
+    interpreter.lineLimit = BatchLineLimit(ntFamily);
+    // The batch names itself by its short name where the file system keeps one: the temporary
+    // folder's long name may hold letters the interpreter's code page has not (a user's name).
+    char self[kTempNameCapacity];
+    const DWORD shortLength = GetShortPathNameA(batchPath, self, sizeof self);
+    if (shortLength == 0 || shortLength >= sizeof self)
+        CopyText(self, sizeof self, batchPath);
+    bool whole = BuildSelfDeleteLines(ownPath, installFolder, DeepestLinkEnd(installFolder),
+                                      pifPath, self, interpreter, &script);
     // Every line or none: a batch missing its loop's way out would retry for ever.
     for (int i = 0; whole && i < script.count; ++i)
         whole = WriteBatchLine(batch, script.lines[i].text) != FALSE;

@@ -9,6 +9,7 @@
 #include "../../common/text.h"
 #include "../setup/drive_query.h"
 #include "../setup/install_facts.h"
+#include "../setup/install_folder.h"
 #include "../setup/typed_folder.h"
 #include "../syscheck/title_disc.h"
 #include "../ui/main_picture.h"
@@ -41,7 +42,7 @@ struct ComOnThisThread {
 };
 
 InstallOutcome Failure() {
-    return InstallOutcome{false, InstallAccepted, kInstallSteps};
+    return InstallOutcome{false, InstallAccepted, kInstallSteps, false};
 }
 
 // Where the elevated launcher reports: the main launcher window named on its command line, only
@@ -141,11 +142,13 @@ int RunElevatedInstall(HINSTANCE instance, const char *commandLine, DWORD pauseP
     InstallFacts facts = {};
     TakeTitleSources(LookForTitle(), &facts);
     GatherInstallFacts(&facts);
-    InstallOutcome outcome = {false, RefusedFolder, kInstallSteps};
+    InstallOutcome outcome = {false, RefusedFolder, kInstallSteps, false};
+    InstallChoice choice = {};
+    // The same checks as a folder typed into Custom Install, and its one spelling as seen here.
     if (TypedFolderUsable(request.folder, facts) &&
-        FolderHasRoom(request.folder, facts.sourceBytes)) {
-        InstallChoice choice = {};
-        CopyText(choice.folder, sizeof choice.folder, request.folder);
+        MakeFolderCanonical(request.folder, choice.folder, sizeof choice.folder) ==
+            FolderCanonical &&
+        FolderHasRoom(choice.folder, facts.sourceBytes)) {
         const ProgressSink progress = {ReportProgress, &report};
         outcome = CarryOutInstall(PlanInstall(choice, facts), progress);
     }

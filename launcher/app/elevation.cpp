@@ -13,6 +13,7 @@ const uint32_t kExitBase = 0xB500;
 const uint32_t kExitInstalled = kExitBase + 1;
 const uint32_t kExitRefused = kExitBase + 0x10; // + the plan's refusal
 const uint32_t kExitFailed = kExitBase + 0x20;  // + the step that failed
+const uint32_t kExitDenied = kExitBase + 0x30;  // + the step that was refused for want of access
 const uint32_t kExitKinds = 0x10;
 
 bool IsBlank(char c) {
@@ -26,7 +27,7 @@ const char *SkipBlanks(const char *at) {
 }
 
 InstallOutcome Failure() {
-    return InstallOutcome{false, InstallAccepted, kInstallSteps};
+    return InstallOutcome{false, InstallAccepted, kInstallSteps, false};
 }
 } // namespace
 
@@ -113,7 +114,8 @@ uint32_t ElevatedExitCode(const InstallOutcome &outcome) {
         return kExitInstalled;
     if (outcome.refusal != InstallAccepted)
         return kExitRefused + (uint32_t(outcome.refusal) % kExitKinds);
-    return kExitFailed + (uint32_t(outcome.failedStep) % kExitKinds);
+    return (outcome.accessDenied ? kExitDenied : kExitFailed) +
+           (uint32_t(outcome.failedStep) % kExitKinds);
 }
 
 InstallOutcome OutcomeOfElevatedExit(uint32_t code) {
@@ -121,13 +123,16 @@ InstallOutcome OutcomeOfElevatedExit(uint32_t code) {
     if (code == kExitInstalled) {
         outcome.installed = true;
     } else if (code > kExitRefused && code < kExitRefused + kExitKinds &&
-               code - kExitRefused <= uint32_t(RefusedSourceSize)) {
+               code - kExitRefused <= uint32_t(RefusedEarlierValues)) {
         // The elevated launcher not finding the title is a failure here, not a user's giving up.
         const InstallRefusal refusal = InstallRefusal(code - kExitRefused);
         if (refusal != RefusedNoTitle)
             outcome.refusal = refusal;
     } else if (code >= kExitFailed && code < kExitFailed + uint32_t(kInstallSteps)) {
         outcome.failedStep = InstallStep(code - kExitFailed);
+    } else if (code >= kExitDenied && code < kExitDenied + uint32_t(kInstallSteps)) {
+        outcome.failedStep = InstallStep(code - kExitDenied);
+        outcome.accessDenied = true;
     }
     return outcome;
 }

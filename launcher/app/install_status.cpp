@@ -2,15 +2,12 @@
 #include "install_status.h"
 
 #include "../resources/resource_ids.h"
+#include "../setup/install_outcome.h"
 
-unsigned InstallStatusText(const InstallOutcome &outcome, HandOffResult handOff) {
+unsigned InstallStatusText(const InstallOutcome &outcome, HandOffResult handOff, bool ntFamily) {
     if (handOff == HandOffDeclined)
         return LANG_ELEVATION_DECLINED;
     if (handOff == HandOffFailed)
         return LANG_INSTALL_FAILED;
-    if (outcome.installed)
-        return LANG_READY;
-    if (outcome.refusal == RefusedNoTitle)
-        return 0;
-    return outcome.refusal == RefusedSourceSize ? LANG_INSTALL_TOO_LARGE : LANG_INSTALL_FAILED;
+    return InstallOutcomeText(outcome, ntFamily);
 }

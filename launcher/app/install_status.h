@@ -2,7 +2,7 @@
 #pragma once
 #include "elevation.h"
 
-// A language offset: "Ready to Play!" when installed; the reason when the prompt was declined or
-// the elevated launcher gave no outcome; the install's own failure text otherwise; 0 when there is
-// nothing to say (the user gave up looking for the disc: nothing changed).
-unsigned InstallStatusText(const InstallOutcome &outcome, HandOffResult handOff);
+// A language offset: the reason when the prompt was declined or the elevated launcher gave no
+// outcome; otherwise the install's own text ("Ready to Play!", its failure's cause, or 0 when there
+// is nothing to say), as for an install the launcher carried out itself.
+unsigned InstallStatusText(const InstallOutcome &outcome, HandOffResult handOff, bool ntFamily);

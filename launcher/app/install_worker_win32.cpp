@@ -46,7 +46,7 @@ DWORD WINAPI InstallThread(LPVOID parameter) {
 } // namespace
 
 void StartInstallWorker(InstallWorker *worker) {
-    worker->outcome = InstallOutcome{false, worker->plan.refusal, kInstallSteps};
+    worker->outcome = InstallOutcome{false, worker->plan.refusal, kInstallSteps, false};
     worker->handOffResult = HandOffNone;
     DWORD id = 0; // Windows 95 needs somewhere to put the thread's id
     worker->thread = CreateThread(NULL, 0, InstallThread, worker, 0, &id);

@@ -146,6 +146,7 @@ static BOOL TitleDiscInADrive() {
 
 static void InitMainDialog(HWND dialog, MainDialogState &dialogState) {
     SetWindowTextFromLang(dialog, LANG_TITLE);
+    RepairRecordedInstallation(); // before its state is read: a cut-off Setup may have left it
     const InstallState state = GetInstallState();
     dialogState.initialFocus = ShowInstallState(dialog, state);
     SetWindowTextFromLang(dialog, LANG_TITLE);
@@ -264,8 +265,9 @@ static void OnInstallDone(HWND dialog, MainDialogState &state) {
     FinishInstallWorker(&state.install);
     OnInstallProgress(dialog, state.picture, 100); // the whole picture, however the install ended
     UnlockAfterInstall(dialog, &state.lock);
-    const UINT text = InstallStatusText(state.install.outcome, state.install.handOffResult);
-    if (text == LANG_READY) {
+    const UINT text =
+        InstallStatusText(state.install.outcome, state.install.handOffResult, IsNtFamily());
+    if (state.install.outcome.installed) {
         SetDlgItemTextFromLang(dialog, IDC_STATUS, LANG_READY);
         HWND play = GetDlgItem(dialog, IDC_PLAY);
         EnableWindow(play, TRUE);

@@ -1,5 +1,5 @@
-// The main dialog's Setup command: the Setup dialog, then the install planned from what was
-// gathered, ready to be carried out with its progress in the picture, and its outcome's text.
+// The main dialog's Setup command: the Setup dialog, then the install planned from facts gathered
+// afresh, ready to be carried out with its progress in the picture, and its outcome's text.
 #include "setup_command.h"
 
 #include "../../common/lang_dialog.h"
@@ -9,6 +9,7 @@
 #include "../resources/resource_ids.h"
 #include "../setup/drive_space.h"
 #include "../setup/install_facts.h"
+#include "../setup/install_folder.h"
 #include "../setup/setup_dialog.h"
 #include "install_status.h"
 
@@ -28,23 +29,27 @@ bool PrepareInstall(HWND mainDialog, const LaunchOptions &options, InstallWorker
     if (!options.rightsGiven)
         GatherRightsFacts(&rights);
     const RightsForSetup decision = DecideSetupRights(rights);
-    InstallFacts facts = {};
-    TakeTitleSources(LookForTitle(), &facts); // the Setup dialog does not ask for the disc
-    GatherInstallFacts(&facts);
-    SetupDialogData setup = {&facts, "", {}, decision == SetupAsksOnce};
+    // The dialog's own facts, for its space lines: the Setup dialog does not ask for the disc.
+    InstallFacts shown = {};
+    TakeTitleSources(LookForTitle(), &shown);
+    GatherInstallFacts(&shown);
+    SetupDialogData setup = {&shown, "", {}, decision == SetupAsksOnce};
     if (RunLangDialog(InstanceOf(mainDialog), IDD_SETUP, mainDialog, SetupDlgProc,
                       reinterpret_cast<LPARAM>(&setup)) == 0)
         return false;
-    if (!facts.titleFound) { // asked for only now that the user wants to install
-        TakeTitleSources(LocateTitle(mainDialog), &facts);
-        GatherInstallFacts(&facts);
-    }
+    // The install's facts are read now, not before the dialog: while it was open the disc may have
+    // gone, or an uninstaller may have removed the earlier installation the undo would restore.
+    // The disc is asked for only now that the user wants to install.
+    InstallFacts facts = {};
+    TakeTitleSources(LocateTitle(mainDialog), &facts);
+    GatherInstallFacts(&facts);
     InstallChoice choice = {};
-    CopyText(choice.folder, sizeof choice.folder, setup.folder);
+    // A folder that cannot be made canonical stays empty: the plan refuses it.
+    MakeFolderCanonical(setup.folder, choice.folder, sizeof choice.folder);
     worker->plan = PlanInstall(choice, facts);
     if (worker->plan.refusal != InstallAccepted) {
-        *text = InstallStatusText(InstallOutcome{false, worker->plan.refusal, kInstallSteps},
-                                  HandOffNone);
+        *text = InstallStatusText(InstallOutcome{false, worker->plan.refusal, kInstallSteps, false},
+                                  HandOffNone, IsNtFamily());
         return false;
     }
     if (decision == SetupRefused) {

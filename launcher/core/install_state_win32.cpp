@@ -4,11 +4,39 @@
 
 #include "../../common/file_ops.h"
 #include "../../common/install_record_file.h"
+#include "../../common/side_files.h"
 #include "../../common/string_source.h"
+#include "../../common/text.h"
 #include "../resources/resource_ids.h"
 
 bool TitleRecordPlace(InstallRecordPlace *place) {
     return LocateInstallRecord(IDS_INI_FILE, LANG_TITLE, place);
+}
+
+void RepairRecordedInstallation() {
+    InstallRecordPlace place;
+    char dataFile[kRecordValueCapacity] = "";
+    if (!TitleRecordPlace(&place) ||
+        ReadInstallRecord(place, dataFile, sizeof dataFile) != RecordFound)
+        return;
+    // Only names Setup gives: a full path ending in the data file's own name. A record someone
+    // else wrote could name any file.
+    char dataName[32], uninstallerName[32], folder[kRecordValueCapacity];
+    LoadFixedString(IDS_DATA_FILE, dataName, sizeof dataName);
+    LoadFixedString(IDS_UNINSTALLER, uninstallerName, sizeof uninstallerName);
+    CopyText(folder, sizeof folder, dataFile);
+    CutAtLastChar(folder, '\\');
+    const char *recordedName = dataFile + TextLength(folder);
+    const bool fromDrive =
+        folder[0] != '\0' && folder[1] == ':' && (folder[2] == '\\' || folder[2] == '\0');
+    if (dataName[0] == '\0' || uninstallerName[0] == '\0' || !fromDrive ||
+        recordedName[0] != '\\' || !EqualIgnoringCase(recordedName + 1, dataName))
+        return;
+    RepairSideFiles(dataFile);
+    // The uninstaller beside it, under the name Setup gives it there.
+    if (AppendWhole(folder, sizeof folder, "\\") &&
+        AppendWhole(folder, sizeof folder, uninstallerName))
+        RepairSideFiles(folder);
 }
 
 bool InstalledDataPresent(const char *path) {

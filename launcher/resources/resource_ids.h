@@ -66,6 +66,8 @@
 #define IDS_PRODUCT 18
 #define IDS_AUTORUN_VALUE 24
 #define IDS_PLAYER_VALUE 25
+#define IDS_PUBLISHER 26       /* the uninstall entry's "Publisher": the version block's maker */
+#define IDS_DISPLAY_VERSION 27 /* its "DisplayVersion": the version block's file version */
 
 /* Language block: offsets from the chosen base */
 #define LANG_BASE_ENGLISH 160
@@ -116,6 +118,15 @@
 #define LANG_INSTALL_FAILED (LANG_ADDED + 2)
 #define LANG_DATA_TOO_LARGE (LANG_ADDED + 3)    /* the Setup dialog's space line */
 #define LANG_INSTALL_TOO_LARGE (LANG_ADDED + 4) /* the status line */
+#define LANG_INSTALL_DENIED (LANG_ADDED + 5)    /* the status line: refused for want of rights */
+#define LANG_INSTALL_EARLIER (LANG_ADDED + 6)   /* the status line: earlier values not kept */
+#define LANG_FOLDER_NOT_FULL (LANG_ADDED + 7)   /* the browser's boxes for a folder refused */
+#define LANG_FOLDER_DOT_BLANK (LANG_ADDED + 8)
+#define LANG_FOLDER_SUBST (LANG_ADDED + 9)
+
+/* What the version block and the uninstall entry say alike: one place for a publisher to change. */
+#define TITLE_PUBLISHER "Tarnwell, Inc."
+#define TITLE_VERSION "1.0"
 
 /* Status-line texts of an install that needs an administrator's rights */
 #define LANG_ELEVATION_DECLINED (LANG_ADDED + 20)      /* the prompt was declined */

@@ -7,6 +7,7 @@
 #include "../../common/window_placement.h"
 #include "../resources/resource_ids.h"
 #include "drive_query.h"
+#include "install_folder.h"
 #include "refused_chars.h"
 #include "space_lines.h"
 #include "typed_folder.h"
@@ -78,11 +79,15 @@ void OnEditUpdate(HWND dialog) {
     SendMessageA(edit, EM_SETSEL, WPARAM(selectionStart), LPARAM(selectionEnd));
 }
 
-// OK only for a text the system parses as a path (nothing is opened) and the install would take.
+// OK for a text the system parses as a path (nothing is opened) and the install would take; and
+// for one Windows would spell another way, so that OK's box says why it is refused.
 void OnEditChange(HWND dialog, const BrowseDialogData &data) {
     char text[kTextCapacity] = "";
     GetDlgItemTextA(dialog, IDC_BROWSE_EDIT, text, sizeof text);
-    EnableWindow(GetDlgItem(dialog, IDOK), TypedFolderUsable(text, *data.facts) ? TRUE : FALSE);
+    const bool usable = TypedFolderUsable(text, *data.facts);
+    // A misspelt folder is taken so that OK can say what is wrong with it.
+    const bool misspelt = text[0] != '\0' && CheckFolderSpelling(text) != SpellingWhole;
+    EnableWindow(GetDlgItem(dialog, IDOK), usable || misspelt ? TRUE : FALSE);
 }
 
 void OnDriveChosen(HWND dialog) {
@@ -116,18 +121,39 @@ void OnFolderChosen(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_BROWSE_EDIT, path);
 }
 
-// TRUE when the folder's drive exists and has room for the data file of `size` bytes; otherwise
+// Tells the user why the folder cannot be taken, in a box with the folder's drive letter for "%c",
+// and gives the folder box back to them with its text selected.
+void RefuseFolder(HWND dialog, UINT offset, const char *folder) {
+    HWND active = GetActiveWindow();
+    const char letter[2] = {folder[0], '\0'};
+    ShowStringBox(dialog, offset, MB_OK | MB_ICONHAND, 'c', letter);
+    SetForegroundWindow(active);
+    HWND edit = GetDlgItem(dialog, IDC_BROWSE_EDIT);
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+}
+
+// TRUE, with the folder in its one spelling, when it is spelt as Windows keeps it, its drive
+// exists and is a drive of its own, and it has room for the data file of `size` bytes; otherwise
 // the user has been told why in a message box.
-BOOL ValidateInstallFolder(HWND dialog, const char *folder, uint64_t size) {
+BOOL ValidateInstallFolder(HWND dialog, const char *folder, uint64_t size, char *canonical,
+                           size_t capacity) {
+    const FolderCheck check = MakeFolderCanonical(folder, canonical, capacity);
+    if (check == FolderNotFull || check == FolderDotOrBlank || check == FolderSubstDrive) {
+        RefuseFolder(dialog,
+                     check == FolderNotFull      ? LANG_FOLDER_NOT_FULL
+                     : check == FolderDotOrBlank ? LANG_FOLDER_DOT_BLANK
+                                                 : LANG_FOLDER_SUBST,
+                     folder);
+        return FALSE;
+    }
     char root[4] = {folder[0], ':', '\\', '\0'};
     if (GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR) {
-        HWND active = GetActiveWindow();
-        const char letter[2] = {folder[0], '\0'};
-        ShowStringBox(dialog, LANG_NO_DRIVE, MB_OK | MB_ICONHAND, 'c', letter);
-        SetForegroundWindow(active);
-        HWND edit = GetDlgItem(dialog, IDC_BROWSE_EDIT);
-        SetFocus(edit);
-        SendMessageA(edit, EM_SETSEL, 0, -1);
+        RefuseFolder(dialog, LANG_NO_DRIVE, folder);
+        return FALSE;
+    }
+    if (check != FolderCanonical) { // a drive that exists, and still no full path
+        RefuseFolder(dialog, LANG_FOLDER_NOT_FULL, folder);
         return FALSE;
     }
     DriveSpace space;
@@ -148,11 +174,12 @@ void OnOk(HWND dialog, BrowseDialogData &data) {
     // is disabled (Enter, a posted click) must not take any other.
     if (!IsWindowEnabled(GetDlgItem(dialog, IDOK)))
         return;
-    char folder[kTextCapacity] = "";
+    char folder[kTextCapacity] = "", canonical[kTextCapacity] = "";
     GetDlgItemTextA(dialog, IDC_BROWSE_EDIT, folder, sizeof folder);
-    if (!ValidateInstallFolder(dialog, folder, data.facts->sourceBytes))
+    if (!ValidateInstallFolder(dialog, folder, data.facts->sourceBytes, canonical,
+                               sizeof canonical))
         return;
-    CopyText(data.folder, sizeof data.folder, folder);
+    CopyText(data.folder, sizeof data.folder, canonical);
     EndDialog(dialog, 1);
 }
 

@@ -13,16 +13,19 @@ BOOL OpenSourceFile(const char *path, SourceReader *reader);
 
 // Copies the opened source into a new file at copyPath (a stale one there is removed first),
 // sending the progress, and flushes it to the disk. The source is closed
-// afterwards. True when every byte arrived; otherwise no copy is left behind. A reader without a
-// file sends 0 and 100 and fails.
+// afterwards. True when every byte arrived; otherwise no copy is left behind, and the thread's
+// last error is that of the open or the flush that failed (for a reader without a file, the
+// error its open left; NO_ERROR for a copy that failed part way, past both opens). A reader
+// without a file sends 0 and 100 and fails.
 bool CopyToFile(SourceReader *reader, const char *copyPath, const ProgressSink &progress);
 
-// Puts the file at `copy` in the place of `final`, keeping a file already there as `kept`. False
-// when a rename failed: `final` is then as it was and the copy is gone.
-bool PutInPlace(const char *copy, const char *final, const char *kept);
+// Renames a file at `final` to `kept`; *keptAside says whether there was one. False (with the
+// rename's error) when it could not be renamed: `final` is then as it was.
+bool KeepAside(const char *final, const char *kept, bool *keptAside);
 
-// Undoes PutInPlace: the new file at `final` goes and the kept one, if any, comes back.
-void TakeBack(const char *final, const char *kept);
+// Renames the copy to `final`, which must be free. False (with the rename's error) when it
+// failed: the copy is then as it was.
+bool MoveIn(const char *copy, const char *final);
 
 // Deletes a file the install made or no longer needs, read-only or not.
 void DeleteInstalledFile(const char *path);

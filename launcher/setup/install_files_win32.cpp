@@ -99,38 +99,40 @@ BOOL OpenSourceFile(const char *path, SourceReader *reader) {
 }
 
 bool CopyToFile(SourceReader *reader, const char *copyPath, const ProgressSink &progress) {
+    const DWORD openError = GetLastError(); // why a reader without a file has none
     DeleteInstalledFile(copyPath); // a copy an interrupted install left
     DestinationWriter writer = {nullptr, 0, 0, nullptr, false};
+    SetLastError(reader->handle != nullptr ? NO_ERROR : openError);
     const bool opened = reader->handle != nullptr && OpenDestinationFile(copyPath, &writer);
+    // Taken before the progress is sent: the window that shows it may make calls of its own, on
+    // this thread. A copy that fails part way had its file opened: that is no refusal of access.
+    DWORD error = opened ? NO_ERROR : GetLastError();
     const FileIo io = {ReadChunk, WriteChunk};
     bool complete = CopyInChunks(io, *reader, writer, progress);
-    complete = CloseDestinationFile(&writer) && complete;
+    if (!CloseDestinationFile(&writer) && complete) {
+        error = GetLastError();
+        complete = false;
+    }
     CloseSourceFile(reader);
     if (opened && !complete)
         DeleteFileA(copyPath); // a partial copy must not stay behind
+    SetLastError(error);
     return complete;
 }
 
-bool PutInPlace(const char *copy, const char *final, const char *kept) {
-    DeleteInstalledFile(kept); // left by an install that was interrupted
-    // Renamed aside, never deleted: if the copy cannot take its place, it comes back.
-    const bool keeping = FileExists(final);
-    if (keeping && !MoveFileA(final, kept)) {
-        DeleteFileA(copy);
-        return false;
-    }
-    if (MoveFileA(copy, final))
+bool KeepAside(const char *final, const char *kept, bool *keptAside) {
+    *keptAside = false;
+    if (!FileExists(final))
         return true;
-    if (keeping)
-        MoveFileA(kept, final);
-    DeleteFileA(copy);
-    return false;
+    // Renamed aside, never deleted: if the copy cannot take its place, it comes back.
+    if (!MoveFileA(final, kept))
+        return false;
+    *keptAside = true;
+    return true;
 }
 
-void TakeBack(const char *final, const char *kept) {
-    DeleteInstalledFile(final);
-    if (FileExists(kept))
-        MoveFileA(kept, final);
+bool MoveIn(const char *copy, const char *final) {
+    return MoveFileA(copy, final) != FALSE;
 }
 
 void DeleteInstalledFile(const char *path) {

@@ -1,5 +1,5 @@
-// Where the installed files go: the data-file and uninstaller paths, the names beside them while
-// they are put in place, and the folder levels to create.
+// Where the installed files go: the data-file and uninstaller paths and the folder levels to
+// create.
 #include "install_paths.h"
 
 #include "../../common/text.h"
@@ -27,18 +27,6 @@ bool BuildDataFilePath(const char *folder, const char *fileName, char *dst, size
 
 bool BuildUninstallerPath(const char *folder, const char *fileName, char *dst, size_t capacity) {
     return JoinPath(folder, !EndsWithBackslash(folder), fileName, dst, capacity);
-}
-
-bool BuildSideName(const char *path, char mark, char *dst, size_t capacity) {
-    const size_t length = TextLength(path);
-    if (capacity == 0)
-        return false;
-    dst[0] = '\0';
-    if (length == 0 || length + 1 > capacity)
-        return false;
-    CopyText(dst, capacity, path);
-    dst[length - 1] = mark;
-    return true;
 }
 
 size_t FolderLevelEnds(const char *folder, unsigned short *ends, size_t maxEnds) {

@@ -1,5 +1,5 @@
-// Where the installed files go: the data-file and uninstaller paths, the names beside them while
-// they are put in place, and the folder levels to create.
+// Where the installed files go: the data-file and uninstaller paths and the folder levels to
+// create (the names beside them while they are put in place are common/side_names.h's).
 #pragma once
 #include <cstddef>
 
@@ -10,11 +10,6 @@ bool BuildDataFilePath(const char *folder, const char *fileName, char *dst, size
 // The install folder, a backslash unless it ends with one, and the uninstaller's name. False
 // (dst empty) when the whole path does not fit.
 bool BuildUninstallerPath(const char *folder, const char *fileName, char *dst, size_t capacity);
-
-// The path with its last character replaced by `mark` ("...\BRINDMOR.QKT" gives
-// "...\BRINDMOR.QK~"): the name a file is copied under, or an earlier file kept under, beside its
-// place. False (dst empty) for an empty path or one that does not fit.
-bool BuildSideName(const char *path, char mark, char *dst, size_t capacity);
 
 // Where each level of the folder ends, left to right: at each backslash, and at the end of a
 // folder that does not end with one ("C:\TWL\BRINDMOR" gives 2, 6, 15: "C:", "C:\TWL" and the

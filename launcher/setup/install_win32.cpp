@@ -1,11 +1,11 @@
-// Carrying out an install plan: the four steps in order, each undone with the earlier ones when a
-// later one fails, so that an install is all there or not at all.
+// Carrying out an install plan: its steps in order, each undone with the earlier ones when a later
+// one fails, so that an install is all there or not at all.
 #include "install.h"
 
 #include <windows.h>
 
-#include "../../common/file_ops.h"
 #include "../../common/install_record_file.h"
+#include "../../common/side_files.h"
 #include "../../common/text.h"
 #include "../../common/uninstall_entry.h"
 #include "install_files.h"
@@ -19,7 +19,16 @@ void FolderLevel(const InstallPlan &plan, size_t level, char *dst, size_t capaci
         dst[plan.folderEnds[level]] = '\0';
 }
 
-bool PutDataFile(InstallRun &run) {
+// A step's result: on a failure, the error of the call that failed.
+bool Done(InstallRun &run, bool done) {
+    if (!done)
+        run.error = GetLastError();
+    return done;
+}
+
+void Silent(void *, unsigned) {}
+
+bool CopyData(InstallRun &run) {
     const InstallPlan &plan = *run.plan;
     SourceReader source = {nullptr, 0};
     // A source that cannot be read ends the step before any folder is made.
@@ -30,54 +39,79 @@ bool PutDataFile(InstallRun &run) {
             // Drive parts and folders that exist fail alike, and are not ours to remove.
             run.createdLevel[level] = CreateDirectoryA(prefix, NULL) != FALSE;
         }
-    run.dataPlaced = CopyToFile(&source, plan.dataCopy, run.progress) &&
-                     PutInPlace(plan.dataCopy, plan.dataFile, plan.dataKept);
-    return run.dataPlaced;
+    return Done(run, CopyToFile(&source, plan.dataCopy, run.progress));
 }
 
-bool WriteRecord(InstallRun &run) {
-    return WriteInstallRecord(run.plan->recordPlace, run.plan->recordValue);
+bool KeepDataAside(InstallRun &run) {
+    return Done(run, KeepAside(run.plan->dataFile, run.plan->dataKept, &run.dataKept));
 }
 
-bool PutUninstaller(InstallRun &run) {
-    const InstallPlan &plan = *run.plan;
-    DeleteInstalledFile(plan.uninstallerCopy); // a copy an interrupted install left
-    if (!CopyFileA(plan.uninstallerSource, plan.uninstallerCopy, TRUE))
-        return false;
-    ClearReadOnly(plan.uninstallerCopy); // a copy from a CD-ROM arrives read-only
-    run.uninstallerPlaced =
-        PutInPlace(plan.uninstallerCopy, plan.uninstaller, plan.uninstallerKept);
-    return run.uninstallerPlaced;
+bool PlaceData(InstallRun &run) {
+    run.dataPlaced = MoveIn(run.plan->dataCopy, run.plan->dataFile);
+    return Done(run, run.dataPlaced);
+}
+
+// The uninstaller goes the data file's way: copied whole and flushed before it takes its name, so
+// that a cut-off run never leaves a part of it where Windows' list would start it.
+bool CopyUninstaller(InstallRun &run) {
+    SourceReader source = {nullptr, 0};
+    OpenSourceFile(run.plan->uninstallerSource, &source);
+    return Done(run, CopyToFile(&source, run.plan->uninstallerCopy, ProgressSink{Silent, nullptr}));
+}
+
+bool KeepUninstallerAside(InstallRun &run) {
+    return Done(run,
+                KeepAside(run.plan->uninstaller, run.plan->uninstallerKept, &run.uninstallerKept));
+}
+
+bool PlaceUninstaller(InstallRun &run) {
+    run.uninstallerPlaced = MoveIn(run.plan->uninstallerCopy, run.plan->uninstaller);
+    return Done(run, run.uninstallerPlaced);
 }
 
 bool WriteEntry(InstallRun &run) {
-    return WriteUninstallEntry(run.plan->entryKey, run.plan->entry);
+    run.entryWritten = true;
+    return Done(run, WriteUninstallEntry(run.plan->entryKey, run.plan->entry, &run.entryCreated));
+}
+
+bool WriteRecord(InstallRun &run) {
+    return Done(run, WriteInstallRecord(run.plan->recordPlace, run.plan->recordValue));
 }
 
 void Undo(InstallRun &run, InstallStep step) {
     const InstallPlan &plan = *run.plan;
     switch (step) {
-    case StepEntry:
-        if (plan.restoreEntry)
-            WriteUninstallEntry(plan.entryKey, plan.previousEntry);
-        else
-            DeleteUninstallEntry(plan.entryKey);
-        break;
-    case StepUninstaller:
-        DeleteInstalledFile(plan.uninstallerCopy);
-        if (run.uninstallerPlaced)
-            TakeBack(plan.uninstaller, plan.uninstallerKept);
-        break;
     case StepRecord:
         if (plan.restoreRecord)
             WriteInstallRecord(plan.recordPlace, plan.previousRecordValue);
         else
-            RemoveInstallRecord(plan.recordPlace);
+            RemoveInstallRecordKey(plan.recordPlace);
         break;
-    case StepDataFile:
-        DeleteInstalledFile(plan.dataCopy);
+    case StepEntry:
+        if (run.entryWritten)
+            RestoreUninstallEntry(plan.entryKey, plan.previousEntry, run.entryCreated);
+        break;
+    case StepUninstallerInPlace:
+        if (run.uninstallerPlaced)
+            DeleteInstalledFile(plan.uninstaller);
+        break;
+    case StepUninstallerKeptAside:
+        if (run.uninstallerKept)
+            MoveFileA(plan.uninstallerKept, plan.uninstaller);
+        break;
+    case StepUninstallerCopy:
+        DeleteInstalledFile(plan.uninstallerCopy);
+        break;
+    case StepDataInPlace:
         if (run.dataPlaced)
-            TakeBack(plan.dataFile, plan.dataKept);
+            DeleteInstalledFile(plan.dataFile);
+        break;
+    case StepDataKeptAside:
+        if (run.dataKept)
+            MoveFileA(plan.dataKept, plan.dataFile);
+        break;
+    case StepDataCopy:
+        DeleteInstalledFile(plan.dataCopy);
         for (size_t level = plan.folderLevels; level > 0; --level)
             if (run.createdLevel[level - 1]) {
                 char prefix[kInstallFolderCapacity];
@@ -92,21 +126,29 @@ void Undo(InstallRun &run, InstallStep step) {
 } // namespace
 
 InstallSteps RealInstallSteps() {
-    return InstallSteps{{PutDataFile, WriteRecord, PutUninstaller, WriteEntry}};
+    return InstallSteps{{CopyData, KeepDataAside, PlaceData, CopyUninstaller, KeepUninstallerAside,
+                         PlaceUninstaller, WriteEntry, WriteRecord}};
 }
 
 InstallOutcome CarryOutInstall(const InstallPlan &plan, const ProgressSink &progress,
                                const InstallSteps &steps) {
-    InstallOutcome outcome = {false, plan.refusal, kInstallSteps};
+    InstallOutcome outcome = {false, plan.refusal, kInstallSteps, false};
     if (plan.refusal != InstallAccepted)
         return outcome;
-    InstallRun run = {&plan, progress, {}, false, false};
+    // What an earlier run cut off left beside the two files: their copies, and an earlier file
+    // kept aside, which takes its name again when its own is missing.
+    RepairSideFiles(plan.dataFile);
+    RepairSideFiles(plan.uninstaller);
+    InstallRun run = {};
+    run.plan = &plan;
+    run.progress = progress;
     for (int step = 0; step < kInstallSteps; ++step) {
         if (steps.run[step](run))
             continue;
+        outcome.failedStep = InstallStep(step);
+        outcome.accessDenied = run.error == ERROR_ACCESS_DENIED;
         for (int undone = step; undone >= 0; --undone)
             Undo(run, InstallStep(undone));
-        outcome.failedStep = InstallStep(step);
         return outcome;
     }
     // Whole: the earlier installation's files kept aside are no longer needed.

@@ -111,8 +111,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
     std::unique_ptr<BatchScript> script(new BatchScript);
     std::memset(script.get(), '#', sizeof *script); // leftovers from a previous run
-    bool built = BuildSelfDeleteLines(ownText.get(), folderText.get(), pifText.get(),
-                                      batchText.get(), limit, script.get());
+    // One code page on both sides: the lines as built (the conversion has its own unit rows).
+    const BatchInterpreter interpreter = {limit, 1252, 1252, {nullptr, nullptr}};
+    bool built = BuildSelfDeleteLines(ownText.get(), folderText.get(), 0, pifText.get(),
+                                      batchText.get(), interpreter, script.get());
     CheckScript(own, folder, pif, batch, limit, built, *script);
     return 0;
 }

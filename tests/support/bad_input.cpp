@@ -83,7 +83,9 @@ std::string RunSetupToEnd(HWND mainDialog, HWND setupDialog) {
     for (int i = 0; i < 600; ++i) {
         Sleep(100);
         status = ControlText(mainDialog, IDC_STATUS);
-        if (status == "Ready to Play!" || status == kInstallFailed)
+        // "Ready to Play!", or one of the failure texts, which all name Setup.
+        if (status == "Ready to Play!" ||
+            (status.compare(0, 6, "Setup ") == 0 && status.find("must be") == std::string::npos))
             break;
     }
     return status;

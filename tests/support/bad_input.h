@@ -41,7 +41,7 @@ std::string FileAtPathLength(size_t length, const std::string &name);
 
 // Presses the main window's Setup and returns the Setup dialog (NULL when it did not come).
 HWND OpenSetupDialog(HWND mainDialog, DWORD processId);
-// Presses the Setup dialog's Setup and waits for the status line to leave "Copying Files".
+// Presses the Setup dialog's Setup and waits for the status line to tell the outcome.
 std::string RunSetupToEnd(HWND mainDialog, HWND setupDialog);
 
 // The title's "Install" record in BRINDMOR.INI ("" when there is none).

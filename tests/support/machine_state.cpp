@@ -1,6 +1,7 @@
 // Preparing and inspecting what the programs leave on the machine: INI file, registry, files.
 #include "machine_state.h"
 
+#include <algorithm>
 #include <vector>
 
 std::string WindowsDirectory() {
@@ -118,6 +119,36 @@ int RegistryValueCount(const char *key) {
     RegQueryInfoKeyA(handle, NULL, NULL, NULL, NULL, NULL, NULL, &values, NULL, NULL, NULL, NULL);
     RegCloseKey(handle);
     return int(values);
+}
+
+std::string RegistryValueText(const std::string &name, DWORD type, const void *data, DWORD size) {
+    std::string value = name + " " + std::to_string(type) + " ";
+    for (DWORD i = 0; i < size; ++i) {
+        static const char kHex[] = "0123456789abcdef";
+        const unsigned char byte = static_cast<const unsigned char *>(data)[i];
+        value += kHex[byte >> 4];
+        value += kHex[byte & 15];
+    }
+    return value;
+}
+
+std::vector<std::string> RegistryValues(const char *key) {
+    std::vector<std::string> values;
+    HKEY handle;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return values;
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        BYTE data[4096];
+        DWORD nameLength = sizeof name, type = 0, size = sizeof data;
+        if (RegEnumValueA(handle, index, name, &nameLength, NULL, &type, data, &size) !=
+            ERROR_SUCCESS)
+            break;
+        values.push_back(RegistryValueText(name, type, data, size));
+    }
+    RegCloseKey(handle);
+    std::sort(values.begin(), values.end());
+    return values;
 }
 
 void DeleteRegistryTree(const char *key) {

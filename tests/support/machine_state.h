@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #define TITLE_KEY "Software\\Tarnwell\\Brindlemoor"
 #define UNINSTALL_KEY "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brindlemoor"
@@ -22,6 +23,9 @@ bool RegistryKeyExists(const char *key);
 void DeleteRegistryTree(const char *key);
 // Number of values in a key (-1 when the key is missing).
 int RegistryValueCount(const char *key);
+// Every value of a key as "name type hex-bytes", sorted by name (empty when the key is missing).
+std::vector<std::string> RegistryValues(const char *key);
+std::string RegistryValueText(const std::string &name, DWORD type, const void *data, DWORD size);
 
 bool FileExists(const std::string &path);
 bool FolderExists(const std::string &path);

@@ -123,6 +123,9 @@ TEST_F(BadInputSetup, ADataFileTheCopyCannotCarryIsRefusedWithItsReason) {
     ASSERT_NE(nullptr, setup);
     ASSERT_TRUE(ControlEnabled(setup, IDC_SETUP_START)) << "no data file to size without the disc";
     ClickButton(setup, IDC_SETUP_START);
+    // The Setup dialog has a static of id 0xFFFF too: the box is looked for once it has gone.
+    for (DWORD start = GetTickCount(); IsWindow(setup) && GetTickCount() - start < kWait;)
+        Sleep(50);
     HWND prompt = WaitForMessageBox(launcher_.id, kWait);
     ASSERT_NE(nullptr, prompt) << "no prompt for the disc";
     ASSERT_TRUE(RestoreDiscDrive());
@@ -266,4 +269,43 @@ TEST_F(BadInputSetup, AFailedSecondSetupIsShownAndKeepsTheWorkingInstallation) {
     EXPECT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &after));
     EXPECT_EQ(command, after);
     EXPECT_TRUE(FileExists(command));
+}
+
+// The install's facts are read when Setup is pressed, not when its dialog opened: the disc taken
+// out meanwhile is asked for, and the install goes on once it is back.
+TEST_F(BadInputSetup, FactsAreReadWhenSetupIsPressed) {
+    DriveRestorer restorer;
+    HWND setup = OpenSetupDialog(main_, launcher_.id);
+    ASSERT_NE(nullptr, setup);
+    ASSERT_TRUE(EjectDiscDrive());
+    ClickButton(setup, IDC_SETUP_START);
+    // The Setup dialog has a static of id 0xFFFF too: the box is looked for once it has gone.
+    for (DWORD start = GetTickCount(); IsWindow(setup) && GetTickCount() - start < kWait;)
+        Sleep(50);
+    HWND prompt = WaitForMessageBox(launcher_.id, kWait);
+    ASSERT_NE(nullptr, prompt) << "the disc that went was not asked for";
+    EXPECT_NE(std::string::npos, MessageBoxText(prompt).find("was not found"));
+    ASSERT_TRUE(RestoreDiscDrive());
+    ClickButton(prompt, IDRETRY);
+    std::string status;
+    for (int i = 0; i < 600 && status != "Ready to Play!"; ++i) {
+        Sleep(100);
+        status = ControlText(main_, IDC_STATUS);
+    }
+    EXPECT_EQ("Ready to Play!", status);
+    EXPECT_EQ(std::string(kDefaultFolder) + "\\BRINDMOR.QKT", InstallRecord());
+}
+
+// A write refused for want of rights (here the record's: a folder stands where BRINDMOR.INI goes,
+// which Windows refuses with access denied) has its own text on the NT family, and the install
+// is undone as for any other failure.
+TEST_F(BadInputSetup, ARefusalForWantOfRightsSaysSo) {
+    ASSERT_TRUE(CreateDirectoryA(IniPath().c_str(), NULL));
+    HWND setup = OpenSetupDialog(main_, launcher_.id);
+    const std::string status = setup != NULL ? RunSetupToEnd(main_, setup) : "(no Setup dialog)";
+    RemoveDirectoryA(IniPath().c_str());
+    EXPECT_EQ("Setup could not install the title without an administrator's rights.", status);
+    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+    EXPECT_FALSE(FolderExists("C:\\TWL"));
+    EXPECT_FALSE(ControlEnabled(main_, IDC_PLAY));
 }

@@ -334,3 +334,58 @@ TEST_F(SetupUi, InstallFillsThePictureAndEndsReadyToPlay) {
     std::vector<unsigned> done = PictureOnScreen(main_, kPictureWidth, kPictureHeight);
     EXPECT_NE(RowBlackWhite, KindOf(done, kPictureHeight - 1));
 }
+
+// Folders Windows would keep under another name than the one typed are refused in a box that
+// says why, and the browser stays open with the text selected: a level ending in a dot (the box
+// takes no blanks), a path without its drive's backslash, a substitute drive (its letter exists
+// only in the session that made it). A short (8.3) name is taken in its long form.
+TEST_F(SetupUi, BrowserRefusesFoldersWindowsSpellsAnotherWay) {
+    ASSERT_TRUE(CreateDirectoryA("C:\\MYGAMES", NULL));
+    ASSERT_TRUE(CreateDirectoryA("C:\\MYGAMES\\Long Folder Name", NULL));
+    ASSERT_TRUE(DefineDosDeviceA(0, "S:", "C:\\MYGAMES"));
+    HWND setup = OpenSetup();
+    ASSERT_NE(nullptr, setup);
+    HWND browser = OpenBrowser(setup);
+    const struct {
+        const char *typed, *box;
+    } rows[] = {
+        {"C:\\TWL\\BRIND.",
+         "A folder name cannot end with a dot or a blank. Please specify a different folder."},
+        {"C:\\TWL\\...",
+         "A folder name cannot end with a dot or a blank. Please specify a different folder."},
+        {"C:TWL", "Please specify the folder in full, beginning with its drive, such as "
+                  "C:\\TWL\\BRINDMOR."},
+        {"S:\\BRIND", "Drive S: stands for a folder on another drive. Please specify that folder "
+                      "on its own drive."},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.typed);
+        ASSERT_NE(nullptr, browser);
+        TypeInto(browser, IDC_BROWSE_EDIT, row.typed);
+        ASSERT_TRUE(ControlEnabled(browser, IDOK));
+        ClickButton(browser, IDOK);
+        HWND box = WaitForMessageBox(launcher_.id, kWait);
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ(row.box, MessageBoxText(box));
+        EXPECT_EQ("Brindlemoor", WindowText(box));
+        ClickButton(box, IDOK);
+        Settle();
+        EXPECT_NE(nullptr, FindTopWindow("#32770", kBrowserCaption, launcher_.id));
+        EXPECT_EQ(IDC_BROWSE_EDIT, FocusedControlId(browser));
+        EXPECT_EQ(MAKELONG(0, std::string(row.typed).size()),
+                  LONG(Selection(browser, IDC_BROWSE_EDIT)));
+    }
+    DefineDosDeviceA(DDD_REMOVE_DEFINITION, "S:", NULL);
+
+    char shortName[MAX_PATH] = "";
+    ASSERT_NE(0u, GetShortPathNameA("C:\\MYGAMES\\Long Folder Name", shortName, MAX_PATH));
+    ASSERT_STRNE("C:\\MYGAMES\\Long Folder Name", shortName);
+    TypeInto(browser, IDC_BROWSE_EDIT, std::string(shortName) + "\\BRIND");
+    ClickButton(browser, IDOK);
+    Settle();
+    ASSERT_EQ(nullptr, FindTopWindow("#32770", kBrowserCaption, launcher_.id));
+    EXPECT_EQ("C:\\MYGAMES\\Long Folder Name\\BRIND", ControlText(setup, IDC_SETUP_FOLDER));
+    ClickButton(setup, IDCANCEL);
+    Settle();
+    EXPECT_FALSE(FolderExists("C:\\TWL"));
+}

@@ -1,6 +1,8 @@
 // Resolving "0:\" disc paths and the title root taken from the launcher's own path.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "launcher/syscheck/disc_paths.h"
@@ -38,6 +40,13 @@ TEST(DiscPathResolution, NotFoundAndTitleRootUseTheRoot) {
               Resolved("0:\\data\\install.qkt", At(kTitleUnderRoot, "D:\\GAMES\\TITLE\\")));
     EXPECT_EQ("E:\\BRINDMOR.WRI", Resolved("0:\\BRINDMOR.WRI", At(kTitleNotFound, "E:\\")));
     EXPECT_EQ("", Resolved("", At('e', ""))) << "nothing stored, nothing to resolve";
+    // Shorter than "0:\": nothing after the root, and nothing read past its end (a buffer of
+    // exactly its size, so that AddressSanitizer sees a read beyond it).
+    for (const char *shortText : {"0", "0:"}) {
+        std::unique_ptr<char[]> stored(new char[std::strlen(shortText) + 1]);
+        std::memcpy(stored.get(), shortText, std::strlen(shortText) + 1);
+        EXPECT_EQ("E:\\", Resolved(stored.get(), At(kTitleUnderRoot, "E:\\"))) << shortText;
+    }
 }
 
 TEST(DiscPathResolution, AFileInTheDiscsRoot) {

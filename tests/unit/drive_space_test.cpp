@@ -85,6 +85,7 @@ TEST(SetupBrowserSpace, MarginOfAMillionBytesAndTheShortfall) {
     EXPECT_FALSE(BrowserSpaceSuffices(8388608, 9388607));
     EXPECT_EQ(0u, BrowserShortfallKb(8388608, 9388607)); // one byte short: 0 KB
     EXPECT_EQ(1u, BrowserShortfallKb(0, 1000000 - 1024));
+    EXPECT_EQ(976u, BrowserShortfallKb(0, 0)) << "KB of 1,024 bytes";
     EXPECT_EQ(976u, BrowserBytesNeeded(0) / 1024); // a drive that cannot report its space
     EXPECT_TRUE(BrowserSpaceSuffices(0xFFFFFFFFu, 0x100000000ull + 1000000));
     EXPECT_FALSE(BrowserSpaceSuffices(0xFFFFFFFFu, 0xFFFFFFFFull)); // no 32-bit wrap

@@ -78,25 +78,29 @@ TEST(ElevatedCommandLine, OnlyTheExactFormIsTaken) {
 // is a failure, never "installed"; and what the status line then says.
 TEST(ElevatedExitCode, CarriesTheOutcome) {
     const InstallOutcome outcomes[] = {
-        {true, InstallAccepted, kInstallSteps},    {false, RefusedFolder, kInstallSteps},
-        {false, RefusedSourceSize, kInstallSteps}, {false, InstallAccepted, StepDataFile},
-        {false, InstallAccepted, StepEntry},
+        {true, InstallAccepted, kInstallSteps, false},
+        {false, RefusedFolder, kInstallSteps, false},
+        {false, RefusedEarlierValues, kInstallSteps, false},
+        {false, InstallAccepted, StepDataCopy, false},
+        {false, InstallAccepted, StepRecord, true}, // refused for want of access: its own text
     };
     for (const InstallOutcome &sent : outcomes) {
         const InstallOutcome read = OutcomeOfElevatedExit(ElevatedExitCode(sent));
         EXPECT_EQ(sent.installed, read.installed);
         EXPECT_EQ(sent.refusal, read.refusal);
         EXPECT_EQ(sent.failedStep, read.failedStep);
+        EXPECT_EQ(sent.accessDenied, read.accessDenied);
     }
     for (uint32_t code : {0u, 1u, 0xC0000005u, kElevatedBadRequest,
-                          ElevatedExitCode({false, RefusedNoTitle, kInstallSteps})}) {
+                          ElevatedExitCode({false, RefusedNoTitle, kInstallSteps, false})}) {
         const InstallOutcome read = OutcomeOfElevatedExit(code);
         EXPECT_FALSE(read.installed) << code;
-        EXPECT_EQ(LANG_INSTALL_FAILED, InstallStatusText(read, HandOffRan)) << code;
+        EXPECT_EQ(LANG_INSTALL_FAILED, InstallStatusText(read, HandOffRan, true)) << code;
     }
-    const InstallOutcome none = {false, InstallAccepted, kInstallSteps};
-    EXPECT_EQ(LANG_ELEVATION_DECLINED, InstallStatusText(none, HandOffDeclined));
-    EXPECT_EQ(LANG_READY, InstallStatusText(outcomes[0], HandOffRan));
+    const InstallOutcome none = {false, InstallAccepted, kInstallSteps, false};
+    EXPECT_EQ(LANG_ELEVATION_DECLINED, InstallStatusText(none, HandOffDeclined, true));
+    EXPECT_EQ(LANG_READY, InstallStatusText(outcomes[0], HandOffRan, true));
+    EXPECT_EQ(LANG_INSTALL_DENIED, InstallStatusText(outcomes[4], HandOffRan, true));
 }
 
 // The shield and the text side by side on the face, never over each other: the English Setup

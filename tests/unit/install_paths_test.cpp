@@ -1,6 +1,7 @@
 // Install paths: the data file, the uninstaller, the names beside them, the folders to create.
 #include <gtest/gtest.h>
 
+#include "common/side_names.h"
 #include "launcher/setup/install_paths.h"
 
 #include <string>
@@ -70,4 +71,10 @@ TEST(SetupInstallPaths, NamesBesideAFileWhileItIsPutInPlace) {
     EXPECT_STREQ("", side);
     EXPECT_FALSE(BuildSideName("C:\\LONGER\\BB.QKT", '~', side, sizeof side));
     EXPECT_STREQ("", side) << "a cut name would stand beside another file";
+
+    // After a cut-off run: a kept file is the working one only while its own name is missing.
+    EXPECT_EQ(KeptNothing, DecideKeptFile(true, false));
+    EXPECT_EQ(KeptNothing, DecideKeptFile(false, false));
+    EXPECT_EQ(KeptMoveBack, DecideKeptFile(false, true)) << "cut between the two renames";
+    EXPECT_EQ(KeptDelete, DecideKeptFile(true, true)) << "replaced by a whole, flushed copy";
 }

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "common/batch_lines.h"
+#include "launcher/resources/resource_ids.h"
+#include "launcher/setup/install_folder.h"
+#include "launcher/setup/install_outcome.h"
 #include "launcher/setup/install_plan.h"
 
 #include <cstring>
@@ -17,6 +20,9 @@ InstallFacts Facts() {
     std::string("e:\\data\\install.qkt").copy(facts.dataSource, sizeof facts.dataSource);
     std::string("e:\\brindd95.exe").copy(facts.uninstallerSource, sizeof facts.uninstallerSource);
     facts.sourceBytes = 100000;
+    facts.uninstallerBytes = 20000;
+    std::string("Tarnwell, Inc.").copy(facts.publisher, sizeof facts.publisher);
+    std::string("1.0").copy(facts.displayVersion, sizeof facts.displayVersion);
     std::string("BRINDMOR.QKT").copy(facts.dataFileName, sizeof facts.dataFileName);
     std::string("brindd95.exe").copy(facts.uninstallerName, sizeof facts.uninstallerName);
     std::string("Brindlemoor").copy(facts.title, sizeof facts.title);
@@ -24,7 +30,7 @@ InstallFacts Facts() {
     std::string("Brindlemoor").copy(facts.recordPlace.section, 40);
     facts.previousRecord = RecordAbsent;
     facts.previousEntry = EntryAbsent;
-    facts.batchLineLimit = kCmdBatchLineLimit;
+    facts.batch = BatchInterpreter{kCmdBatchLineLimit, 1252, 1252, {nullptr, nullptr}};
     return facts;
 }
 
@@ -78,6 +84,11 @@ TEST(PlanInstall, WhatGoesWhereForEachKindOfFolder) {
                   plan.uninstallerCopy);
         EXPECT_STREQ(row.command, plan.entry.command);
         EXPECT_STREQ("Brindlemoor", plan.entry.displayName);
+        EXPECT_EQ(std::string(row.uninstaller) + ",0", plan.entry.displayIcon);
+        EXPECT_STREQ(row.folder, plan.entry.installLocation);
+        EXPECT_STREQ("Tarnwell, Inc.", plan.entry.publisher);
+        EXPECT_STREQ("1.0", plan.entry.displayVersion);
+        EXPECT_EQ(118ul, plan.entry.estimatedKb); // 100,000 + 20,000 bytes, in KB rounded up
         EXPECT_STREQ("Brindlemoor", plan.entryKey);
         EXPECT_STREQ(row.dataFile, plan.recordValue);
         EXPECT_STREQ("C:\\WINDOWS\\BRINDMOR.INI", plan.recordPlace.file);
@@ -96,12 +107,14 @@ TEST(PlanInstall, RefusalsAndTheirReasons) {
     noRecord.recordPlace.file[0] = '\0';
     InstallFacts noTitle = Facts();
     noTitle.title[0] = '\0';
+    InstallFacts noUninstallerName = Facts();
+    noUninstallerName.uninstallerName[0] = '\0';
     InstallFacts huge = Facts();
     huge.sourceBytes = 0x100000000ull; // the copy counts in 32 bits
     InstallFacts largest = Facts();
     largest.sourceBytes = 0xFFFFFFFFull;
     InstallFacts dos = Facts(); // the 9x family: the removal's batch runs under MS-DOS
-    dos.batchLineLimit = kDosBatchLineLimit;
+    dos.batch.lineLimit = kDosBatchLineLimit;
 
     const std::string fits = "C:\\" + std::string(241, 'f');    // 244 + 13 = 257: paths fit
     const std::string tooDeep = "C:\\" + std::string(244, 'f'); // 247 + 13 = 260: they do not
@@ -114,6 +127,7 @@ TEST(PlanInstall, RefusalsAndTheirReasons) {
         {"C:\\TWL\\BRINDMOR", noDataName, RefusedNoNames},
         {"C:\\TWL\\BRINDMOR", noRecord, RefusedNoNames},
         {"C:\\TWL\\BRINDMOR", noTitle, RefusedNoNames},
+        {"C:\\TWL\\BRINDMOR", noUninstallerName, RefusedNoNames},
         {"", Facts(), RefusedFolder},
         {fits, Facts(), InstallAccepted},
         {tooDeep, Facts(), RefusedFolder},
@@ -142,32 +156,109 @@ TEST(PlanInstall, RefusalsAndTheirReasons) {
     }
 }
 
-// What a failure undoes: an earlier installation's record and entry are written back as they
-// were; without them the record's section and the entry's key are removed.
+// What a failure undoes: an earlier installation's record and every value of its entry are kept
+// to be written back as they were (a foreign value and type included); without a record only its
+// key goes. What cannot be kept whole refuses the install before anything is written.
 TEST(PlanInstall, WhatAFailureUndoesFollowsTheEarlierInstallation) {
+    const unsigned char expand[] = "%ProgramFiles%\\OLD\\brindd95.exe";
+    const unsigned char size[] = {0x10, 0x27, 0, 0};
     const struct {
         RecordRead record;
         EntryRead entry;
-        bool restoreRecord, restoreEntry;
+        InstallRefusal refusal;
+        bool restoreRecord;
+        int values; // the entry's values kept
     } rows[] = {
-        {RecordAbsent, EntryAbsent, false, false},
-        {RecordFound, EntryFound, true, true},
-        {RecordTooLong, EntryUnreadable, false, false}, // nothing whole to write back
+        {RecordAbsent, EntryAbsent, InstallAccepted, false, 0},
+        {RecordFound, EntryFound, InstallAccepted, true, 2},
+        {RecordTooLong, EntryFound, RefusedEarlierValues, false, 0},
+        {RecordFound, EntryUnreadable, RefusedEarlierValues, false, 0},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(int(row.record));
+        SCOPED_TRACE(std::to_string(int(row.record)) + "/" + std::to_string(int(row.entry)));
         InstallFacts facts = Facts();
         facts.previousRecord = row.record;
         std::string("D:\\OLD\\BRINDMOR.QKT").copy(facts.previousRecordValue, 40);
         facts.previousEntry = row.entry;
-        std::string("Brindlemoor").copy(facts.previousEntryValues.displayName, 40);
-        std::string("D:\\OLD\\brindd95.exe").copy(facts.previousEntryValues.command, 40);
+        ClearSnapshot(&facts.previousEntryValues);
+        ASSERT_TRUE(AddSnapshotValue(&facts.previousEntryValues, "UninstallString", 2, expand,
+                                     sizeof expand));
+        ASSERT_TRUE(AddSnapshotValue(&facts.previousEntryValues, "EstimatedSize", 4, size, 4));
         const InstallPlan plan = Plan("C:\\TWL\\BRINDMOR", facts);
-        ASSERT_EQ(InstallAccepted, plan.refusal);
+        ASSERT_EQ(row.refusal, plan.refusal);
+        if (row.refusal != InstallAccepted)
+            continue;
         EXPECT_EQ(row.restoreRecord, plan.restoreRecord);
-        EXPECT_EQ(row.restoreEntry, plan.restoreEntry);
         EXPECT_STREQ(row.restoreRecord ? "D:\\OLD\\BRINDMOR.QKT" : "", plan.previousRecordValue);
-        EXPECT_STREQ(row.restoreEntry ? "D:\\OLD\\brindd95.exe" : "", plan.previousEntry.command);
+        ASSERT_EQ(row.values, plan.previousEntry.count);
+        if (row.values == 2) {
+            EXPECT_STREQ("UninstallString", SnapshotName(plan.previousEntry, 0));
+            EXPECT_EQ(2u, plan.previousEntry.values[0].type); // REG_EXPAND_SZ, kept as it was
+            EXPECT_EQ(0, std::memcmp(expand, SnapshotData(plan.previousEntry, 0), sizeof expand));
+            EXPECT_EQ(4u, plan.previousEntry.values[1].dataSize);
+        }
         EXPECT_STREQ("C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", plan.recordValue);
+    }
+}
+
+// Folders Windows would keep under another name than the text says are refused by the plan; the
+// browser's OK still takes them, to say why in a box of its own.
+TEST(PlanInstall, FoldersWindowsWouldSpellAnotherWay) {
+    const struct {
+        const char *folder;
+        FolderSpelling spelling;
+    } rows[] = {
+        {"C:\\TWL\\BRINDMOR", SpellingWhole},
+        {"d:", SpellingWhole}, // a bare drive: its root
+        {"d:\\", SpellingWhole},
+        {"C:\\TWL\\..\\GAMES", SpellingWhole}, // resolved by the full path
+        {"C:\\TWL\\.\\B", SpellingWhole},
+        {"C:TWL", SpellingNotFull},
+        {"C:", SpellingWhole},
+        {"\\TWL\\BRIND", SpellingNotFull},
+        {"TWL\\BRIND", SpellingNotFull},
+        {"\\\\host\\share\\BRIND", SpellingNotFull},
+        {"1:\\TWL", SpellingNotFull},
+        {"C:\\TWL\\BRIND.", SpellingDotOrBlank},
+        {"C:\\TWL\\BRIND \\X", SpellingDotOrBlank},
+        {"C:\\TWL\\...\\X", SpellingDotOrBlank},
+        {"C:\\TWL\\BRIND.X", SpellingWhole},
+        {"C:\\TWL \\", SpellingDotOrBlank},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.folder);
+        EXPECT_EQ(row.spelling, CheckFolderSpelling(row.folder));
+        const InstallRefusal planned = Plan(row.folder).refusal;
+        EXPECT_EQ(row.spelling == SpellingWhole ? InstallAccepted : RefusedFolder, planned);
+    }
+    EXPECT_EQ(InstallAccepted, CheckInstallFolder("C:\\TWL\\BRIND.", Facts()));
+}
+
+// The status line names the cause: a refusal for want of rights has its own text on the NT
+// family only; on the 9x family access is denied for a disc or folder reason, as any failure.
+TEST(InstallOutcomeText, TheCauseOnEachFamily) {
+    const struct {
+        InstallOutcome outcome;
+        unsigned nt, nineX;
+    } rows[] = {
+        {{true, InstallAccepted, kInstallSteps, false}, LANG_READY, LANG_READY},
+        {{false, RefusedNoTitle, kInstallSteps, false}, 0, 0},
+        {{false, RefusedSourceSize, kInstallSteps, false},
+         LANG_INSTALL_TOO_LARGE,
+         LANG_INSTALL_TOO_LARGE},
+        {{false, RefusedEarlierValues, kInstallSteps, false},
+         LANG_INSTALL_EARLIER,
+         LANG_INSTALL_EARLIER},
+        {{false, RefusedFolder, kInstallSteps, false}, LANG_INSTALL_FAILED, LANG_INSTALL_FAILED},
+        {{false, InstallAccepted, StepRecord, true}, LANG_INSTALL_DENIED, LANG_INSTALL_FAILED},
+        {{false, InstallAccepted, StepEntry, true}, LANG_INSTALL_DENIED, LANG_INSTALL_FAILED},
+        {{false, InstallAccepted, StepDataCopy, true}, LANG_INSTALL_DENIED, LANG_INSTALL_FAILED},
+        {{false, InstallAccepted, StepDataCopy, false}, LANG_INSTALL_FAILED, LANG_INSTALL_FAILED},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::to_string(int(row.outcome.refusal)) + " at " +
+                     std::to_string(int(row.outcome.failedStep)));
+        EXPECT_EQ(row.nt, InstallOutcomeText(row.outcome, true));
+        EXPECT_EQ(row.nineX, InstallOutcomeText(row.outcome, false));
     }
 }

@@ -94,13 +94,4 @@ TEST(UninstallerPaths, FoldersUpToTheRootAndSideNames) {
         EXPECT_EQ(row.parent != nullptr, CutToParentFolder(folder)) << row.folder;
         EXPECT_STREQ(row.parent != nullptr ? row.parent : row.folder, folder);
     }
-
-    char side[32];
-    EXPECT_TRUE(SideNameOf("C:\\T\\brindd95.exe", '~', side, sizeof side));
-    EXPECT_STREQ("C:\\T\\brindd95.ex~", side);
-    EXPECT_TRUE(SideNameOf("C:\\T\\brindd95.exe", '#', side, sizeof side));
-    EXPECT_STREQ("C:\\T\\brindd95.ex#", side);
-    EXPECT_FALSE(SideNameOf("", '~', side, sizeof side));
-    EXPECT_FALSE(SideNameOf("C:\\T\\brindd95.exe", '~', side, 17)) << "does not fit whole";
-    EXPECT_STREQ("", side);
 }

@@ -28,8 +28,8 @@ RemovalFacts Facts() {
 
 // The steps in order; "!" after a step that stops the rest when it fails.
 std::string Steps(const RemovalPlan &plan) {
-    static const char *const kNames[] = {"progman", "components", "data",      "record",
-                                         "entry",   "self",       "installed", "folders"};
+    static const char *const kNames[] = {"side",  "progman", "components", "data",   "record",
+                                         "entry", "self",    "installed",  "folders"};
     std::string steps;
     for (int i = 0; i < plan.count; ++i) {
         steps += (i > 0 ? " " : "") + std::string(kNames[int(plan.steps[i].kind)]);
@@ -52,7 +52,7 @@ RemovalFacts With(RecordRead record, const char *value, EntryRead entry, const c
 } // namespace
 
 TEST(PlanRemoval, OnlyWhatBelongsToThisInstallationGoes) {
-    const std::string all = "progman components data! record! entry! self";
+    const std::string all = "side progman components data! record! entry! self";
     const struct {
         const char *why;
         RemovalFacts facts;
@@ -68,23 +68,23 @@ TEST(PlanRemoval, OnlyWhatBelongsToThisInstallationGoes) {
         {"an older installation, another now recorded and listed",
          With(RecordFound, "D:\\GAMES\\BRIND\\BRINDMOR.QKT", EntryFound,
               "D:\\GAMES\\BRIND\\brindd95.exe"),
-         "components data! self"},
+         "side components data! self"},
         {"a record naming a system folder's file",
          With(RecordFound, "C:\\WINDOWS\\SYSTEM32\\BRINDMOR.QKT", EntryFound, kOwn),
-         "components data! entry! self"},
+         "side components data! entry! self"},
         {"a record naming a share",
          With(RecordFound, "\\\\host\\share\\BRINDMOR.QKT", EntryFound, kOwn),
-         "components data! entry! self"},
+         "side components data! entry! self"},
         {"a record naming a bare file name", With(RecordFound, "brindmor.qkt", EntryFound, kOwn),
-         "components data! entry! self"},
+         "side components data! entry! self"},
         {"a record too long to take", With(RecordTooLong, "", EntryFound, kOwn),
-         "components data! entry! self"},
+         "side components data! entry! self"},
         {"a second run after everything went", With(RecordAbsent, "", EntryAbsent, ""),
-         "progman components data! self"},
+         "side progman components data! self"},
         // An entry that cannot be read might name this uninstaller: it stays, and so do we.
         {"an entry that cannot be read",
          With(RecordFound, "C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", EntryUnreadable, ""),
-         "components data! record!"},
+         "side components data! record!"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.why);
@@ -103,7 +103,7 @@ TEST(PlanRemoval, NoDataFileNameNoDataStep) {
     RemovalFacts facts = With(RecordFound, "C:\\TWL\\BRINDMOR\\", EntryFound, kOwn);
     facts.dataFileName[0] = '\0';
     const RemovalPlan plan = PlanRemoval(facts);
-    EXPECT_EQ("components entry! self", Steps(plan));
+    EXPECT_EQ("side components entry! self", Steps(plan));
     EXPECT_STREQ("", plan.dataFile);
 }
 
@@ -153,7 +153,7 @@ TEST(PlanRemoval, EdgesOfTheOwnPath) {
     std::string("d:\\brindd95.exe").copy(root.ownPath, sizeof root.ownPath - 1);
     root.ownPath[15] = '\0';
     RemovalPlan plan = PlanRemoval(root);
-    EXPECT_EQ("progman components data! record! entry! self", Steps(plan));
+    EXPECT_EQ("side progman components data! record! entry! self", Steps(plan));
     EXPECT_STREQ("d:\\BRINDMOR.QKT", plan.dataFile);
     EXPECT_STREQ("d:", plan.ownFolder);
 
@@ -165,7 +165,7 @@ TEST(PlanRemoval, EdgesOfTheOwnPath) {
     // No data file name loaded: no file is taken for the data file.
     RemovalFacts unnamed = Facts();
     unnamed.dataFileName[0] = '\0';
-    EXPECT_EQ("progman components record! entry! self", Steps(PlanRemoval(unnamed)));
+    EXPECT_EQ("side progman components record! entry! self", Steps(PlanRemoval(unnamed)));
 }
 
 namespace {
@@ -182,7 +182,7 @@ RemovalFacts FromDisc(RemovalFacts facts, const char *own = "E:\\brindd95.exe") 
 // uninstaller and folders included, and nothing of the disc's folder; anything but one
 // installation outside the disc's folder removes nothing and is told.
 TEST(PlanRemoval, FromTheDiscTheInstallationTheRecordAndEntryNameGoes) {
-    const std::string whole = "progman data! record! entry! installed! folders";
+    const std::string whole = "side progman data! record! entry! installed! folders";
     RemovalFacts copyOfDisc = FromDisc(Facts(), "C:\\DISC\\brindd95.exe");
     copyOfDisc.disc = DiscFacts{false, true};
     RemovalFacts cdromOnly = FromDisc(Facts());
@@ -235,6 +235,7 @@ TEST(PlanRemoval, FromTheDiscTheInstallationTheRecordAndEntryNameGoes) {
         if (row.steps == whole) {
             EXPECT_STRCASEEQ("C:\\TWL\\BRINDMOR", plan.installFolder);
             EXPECT_STRCASEEQ("C:\\TWL\\BRINDMOR\\brindd95.exe", plan.installedUninstaller);
+            EXPECT_STRCASEEQ(plan.installedUninstaller, plan.owner) << "re-checked against it";
             EXPECT_STRCASEEQ("C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", plan.dataFile);
             EXPECT_TRUE(plan.mayDeleteGroup);
         }
@@ -246,6 +247,7 @@ TEST(PlanRemoval, FromTheDiscTheInstallationTheRecordAndEntryNameGoes) {
         RemovalFacts facts = FromDisc(With(RecordAbsent, "", entry, "D:\\X\\other.exe"));
         facts.registryOnly = true;
         EXPECT_EQ("entry", Steps(PlanRemoval(facts))) << entry;
+        EXPECT_STREQ("", PlanRemoval(facts).owner) << "goes whatever it names";
     }
     RemovalFacts silent = FromDisc(Facts());
     silent.progman = ProgmanFacts{false, false, 0, 0};
@@ -255,6 +257,6 @@ TEST(PlanRemoval, FromTheDiscTheInstallationTheRecordAndEntryNameGoes) {
     // Off the disc the same facts remove only the uninstaller's own installation.
     RemovalFacts installed = FromDisc(Facts(), kOwn);
     installed.disc = DiscFacts{false, false};
-    EXPECT_EQ("progman components data! record! entry! self", Steps(PlanRemoval(installed)));
+    EXPECT_EQ("side progman components data! record! entry! self", Steps(PlanRemoval(installed)));
     EXPECT_FALSE(PlanRemoval(installed).fromDisc);
 }

@@ -1,6 +1,7 @@
 // The uninstaller's decisions: the start-up switch, the data-file rule and the group rule.
 #include <gtest/gtest.h>
 
+#include "common/long_path.h"
 #include "uninstaller/progman_replies.h"
 #include "uninstaller/removal_rules.h"
 
@@ -54,6 +55,7 @@ TEST(OwnInstallation, RecordAndEntryThatNameThisUninstaller) {
         {"\"C:\\TWL\\BRINDMOR\\brindd95.exe\"", true},
         {"c:\\twl\\brindmor\\BRINDD95.EXE", true},
         {"\"C:\\TWL\\BRINDMOR\\brindd95.exe", false}, // an open quote names no path of ours
+        {"\"", false},                                // a lone quote names nothing
         {"D:\\GAMES\\BRIND\\brindd95.exe", false},
         {"C:\\TWL\\BRINDMOR\\brindd95.exe /registry", false},
         {"brindd95.exe", false},
@@ -74,4 +76,34 @@ TEST(GroupRule, GroupGoesOnlyWhenTheTitleOwnsIt) {
     EXPECT_TRUE(GroupEmptyOnRecheck(ItemCount{true, 0}));
     EXPECT_FALSE(GroupEmptyOnRecheck(ItemCount{true, 1}));
     EXPECT_FALSE(GroupEmptyOnRecheck(ItemCount{false, 0})) << "no count read: keep the group";
+}
+
+// The same folder under another spelling: what the system says of a substitute drive, and the
+// identity of the files the record and the entry name, decide it too; an identity without an
+// index (a file system that keeps none gives every file index 0) decides nothing.
+TEST(OwnInstallation, TheSameFolderUnderAnotherSpelling) {
+    const char *own = "C:\\TWL\\BRINDMOR\\brindd95.exe";
+    EXPECT_TRUE(RecordIsOurs(RecordFound, "S:\\BRINDMOR.QKT", true, own));
+    EXPECT_FALSE(RecordIsOurs(RecordFound, "S:\\BRINDMOR.QKT", false, own));
+    EXPECT_TRUE(RecordIsOurs(RecordFound, "C:\\TWL\\BRINDMOR\\BRINDMOR.QKT", false, own));
+    EXPECT_FALSE(RecordIsOurs(RecordTooLong, "", true, own)) << "nothing whole to compare";
+    EXPECT_FALSE(RecordIsOurs(RecordFound, "S:\\BRINDMOR.QKT", true, "")) << "no own path";
+    EXPECT_TRUE(EntryIsOurs(EntryFound, "J:\\brindd95.exe", true, own));
+    EXPECT_FALSE(EntryIsOurs(EntryFound, "J:\\brindd95.exe", false, own));
+    EXPECT_FALSE(EntryIsOurs(EntryUnreadable, own, true, own));
+    EXPECT_FALSE(EntryIsOurs(EntryFound, own, true, ""));
+
+    char folder[64] = "stale";
+    EXPECT_TRUE(SubstituteFolder("\\??\\C:\\GAMES", folder, sizeof folder));
+    EXPECT_STREQ("C:\\GAMES", folder);
+    EXPECT_FALSE(SubstituteFolder("\\Device\\HarddiskVolume1", folder, sizeof folder));
+    EXPECT_STREQ("", folder);
+    EXPECT_FALSE(SubstituteFolder("\\??\\", folder, sizeof folder));
+    EXPECT_FALSE(SubstituteFolder("\\??\\C:\\GAMES", folder, 8)) << "cut, it names another folder";
+    EXPECT_STREQ("", folder);
+
+    EXPECT_TRUE(SameIdentity({7, 1, 2}, {7, 1, 2}));
+    EXPECT_FALSE(SameIdentity({7, 1, 2}, {8, 1, 2})) << "another volume";
+    EXPECT_FALSE(SameIdentity({7, 1, 2}, {7, 1, 3}));
+    EXPECT_FALSE(SameIdentity({0, 0, 0}, {0, 0, 0})) << "no index: no identity";
 }

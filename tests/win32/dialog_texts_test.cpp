@@ -175,6 +175,8 @@ TEST_P(DialogTexts, TheMainWindowsStatusLine) {
                           LANG_READY,
                           LANG_INSTALL_FAILED,
                           LANG_INSTALL_TOO_LARGE,
+                          LANG_INSTALL_DENIED,
+                          LANG_INSTALL_EARLIER,
                           LANG_ELEVATION_DECLINED,
                           LANG_ELEVATION_IMPOSSIBLE,
                           LANG_ELEVATION_NETWORK_DRIVE};

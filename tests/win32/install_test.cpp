@@ -11,6 +11,7 @@
 #include "tests/support/driver.h"
 #include "tests/support/machine_state.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -71,10 +72,10 @@ void ListTree(const std::string &folder, std::vector<std::string> *entries) {
     FindClose(search);
 }
 
-// Everything of an installation a failed install must leave as it found it.
+// Everything of an installation a failed install must leave as it found it: every entry value
+// raw (name, type and bytes), whatever wrote it.
 struct Machine {
-    std::vector<std::string> files, sections, record;
-    std::string displayName, command;
+    std::vector<std::string> files, sections, record, entryValues;
     bool entry;
 };
 Machine Snapshot() {
@@ -83,8 +84,7 @@ Machine Snapshot() {
     machine.sections = IniEntries(NULL);
     machine.record = IniEntries("Brindlemoor");
     machine.entry = RegistryKeyExists(UNINSTALL_KEY);
-    ReadRegistryString(UNINSTALL_KEY, "DisplayName", &machine.displayName);
-    ReadRegistryString(UNINSTALL_KEY, "UninstallString", &machine.command);
+    machine.entryValues = RegistryValues(UNINSTALL_KEY);
     return machine;
 }
 void ExpectSame(const Machine &before, const Machine &after) {
@@ -92,8 +92,7 @@ void ExpectSame(const Machine &before, const Machine &after) {
     EXPECT_EQ(before.sections, after.sections);
     EXPECT_EQ(before.record, after.record);
     EXPECT_EQ(before.entry, after.entry);
-    EXPECT_EQ(before.displayName, after.displayName);
-    EXPECT_EQ(before.command, after.command);
+    EXPECT_EQ(before.entryValues, after.entryValues);
 }
 
 std::vector<unsigned> gProgress;
@@ -108,9 +107,14 @@ template <InstallStep step> bool DoneThenFailed(InstallRun &run) {
 }
 InstallSteps FailingAt(InstallStep step) {
     InstallSteps steps = RealInstallSteps();
-    bool (*failing[kInstallSteps])(InstallRun &) = {
-        DoneThenFailed<StepDataFile>, DoneThenFailed<StepRecord>, DoneThenFailed<StepUninstaller>,
-        DoneThenFailed<StepEntry>};
+    bool (*failing[kInstallSteps])(InstallRun &) = {DoneThenFailed<StepDataCopy>,
+                                                    DoneThenFailed<StepDataKeptAside>,
+                                                    DoneThenFailed<StepDataInPlace>,
+                                                    DoneThenFailed<StepUninstallerCopy>,
+                                                    DoneThenFailed<StepUninstallerKeptAside>,
+                                                    DoneThenFailed<StepUninstallerInPlace>,
+                                                    DoneThenFailed<StepEntry>,
+                                                    DoneThenFailed<StepRecord>};
     steps.run[step] = failing[step];
     return steps;
 }
@@ -192,7 +196,9 @@ TEST_F(InstallPlanRun, FirstInstallIntoTheDefaultFolder) {
     EXPECT_EQ(std::vector<std::string>({"Install=C:\\TWL\\BRINDMOR\\BRINDMOR.QKT"}),
               IniEntries("Brindlemoor"));
 
-    EXPECT_EQ(2, RegistryValueCount(UNINSTALL_KEY));
+    // The two values peers rely on, and what Windows' list shows: the icon, version, publisher,
+    // folder and size, and no Modify or Repair.
+    EXPECT_EQ(9, RegistryValueCount(UNINSTALL_KEY));
     std::string name, command;
     DWORD nameType = 0, commandType = 0;
     ASSERT_TRUE(ReadRegistryString(UNINSTALL_KEY, "DisplayName", &name, &nameType));
@@ -205,6 +211,19 @@ TEST_F(InstallPlanRun, FirstInstallIntoTheDefaultFolder) {
     EXPECT_EQ(DWORD(command.size() + 1), RegistryValueSize(UNINSTALL_KEY, "UninstallString"));
     EXPECT_TRUE(ReadWholeFile(DiscFile("brindd95.exe")) == ReadWholeFile(command));
     EXPECT_EQ(SetupComplete, GetInstallState());
+    const unsigned kb = unsigned((source.size() + ReadWholeFile(command).size() + 1023) / 1024);
+    auto text = [](const char *name, const std::string &value) {
+        return RegistryValueText(name, REG_SZ, value.c_str(), DWORD(value.size() + 1));
+    };
+    auto dword = [](const char *name, DWORD value) {
+        return RegistryValueText(name, REG_DWORD, &value, sizeof value);
+    };
+    const std::vector<std::string> values = RegistryValues(UNINSTALL_KEY);
+    for (const std::string &expected :
+         {text("DisplayIcon", command + ",0"), text("DisplayVersion", "1.0"),
+          dword("EstimatedSize", kb), text("InstallLocation", kDefaultFolder), dword("NoModify", 1),
+          dword("NoRepair", 1), text("Publisher", "Tarnwell, Inc.")})
+        EXPECT_NE(values.end(), std::find(values.begin(), values.end(), expected)) << expected;
 
     size_t chunks = (source.size() + 32766) / 32767;
     ASSERT_EQ(chunks + 2, gProgress.size());
@@ -238,10 +257,12 @@ TEST_F(InstallPlanRun, InstallingAgainReplacesTheRecordTheEntryAndTheFiles) {
     ASSERT_TRUE(Install(kOtherFolder).installed);
     EXPECT_EQ(std::vector<std::string>({"Install=C:\\TWL\\OTHER PLACE\\BRINDMOR.QKT"}),
               IniEntries("Brindlemoor"));
-    EXPECT_EQ(2, RegistryValueCount(UNINSTALL_KEY));
-    std::string command;
+    EXPECT_EQ(9, RegistryValueCount(UNINSTALL_KEY));
+    std::string command, location;
     ASSERT_TRUE(ReadRegistryString(UNINSTALL_KEY, "UninstallString", &command));
     EXPECT_EQ("\"C:\\TWL\\OTHER PLACE\\brindd95.exe\"", command);
+    ASSERT_TRUE(ReadRegistryString(UNINSTALL_KEY, "InstallLocation", &location));
+    EXPECT_EQ(kOtherFolder, location);
     EXPECT_TRUE(FileExists("C:\\TWL\\OTHER PLACE\\brindd95.exe"));
     EXPECT_TRUE(ReadWholeFile(DiscFile("data\\install.qkt")) ==
                 ReadWholeFile("C:\\TWL\\OTHER PLACE\\BRINDMOR.QKT"));
@@ -275,7 +296,7 @@ TEST_F(InstallPlanRun, ACopyThatCannotStartLeavesNothing) {
             ASSERT_TRUE(WriteWholeFile("C:\\TWL", "a file where the folder should be"));
         const InstallOutcome outcome = Install(kDefaultFolder, facts);
         EXPECT_FALSE(outcome.installed);
-        EXPECT_EQ(StepDataFile, outcome.failedStep);
+        EXPECT_EQ(StepDataCopy, outcome.failedStep);
         ExpectNothingInstalled(kDefaultFolder);
         EXPECT_EQ(std::vector<unsigned>({0, 100}), gProgress);
         if (missingSource)
@@ -285,14 +306,16 @@ TEST_F(InstallPlanRun, ACopyThatCannotStartLeavesNothing) {
     }
 }
 
-TEST_F(InstallPlanRun, AMissingUninstallerUndoesTheDataFileTheRecordAndTheFolders) {
+TEST_F(InstallPlanRun, AMissingUninstallerUndoesTheDataFileAndTheFolders) {
     InstallFacts facts = Facts();
     DiscFile("missing.exe").copy(facts.uninstallerSource, sizeof facts.uninstallerSource);
     const InstallOutcome outcome = Install(kDefaultFolder, facts);
     EXPECT_FALSE(outcome.installed);
-    EXPECT_EQ(StepUninstaller, outcome.failedStep);
+    EXPECT_EQ(StepUninstallerCopy, outcome.failedStep);
+    EXPECT_FALSE(outcome.accessDenied) << "a missing file is no question of rights";
     ExpectNothingInstalled(kDefaultFolder);
-    EXPECT_FALSE(FileExists(IniPath())) << "the file held only the record that was undone";
+    EXPECT_FALSE(FileExists(std::string(kDefaultFolder) + "\\brindd95.ex~"));
+    EXPECT_FALSE(FileExists(IniPath())) << "nothing was recorded";
     EXPECT_FALSE(FolderExists("C:\\TWL")) << "the folders this install made went too";
 }
 
@@ -310,23 +333,31 @@ TEST_F(InstallPlanRun, AFailedMoveKeepsTheWorkingDataFile) {
 
     const InstallOutcome outcome = Install(kDefaultFolder);
     EXPECT_FALSE(outcome.installed);
-    EXPECT_EQ(StepDataFile, outcome.failedStep);
+    EXPECT_EQ(StepDataKeptAside, outcome.failedStep);
     ExpectSame(before, Snapshot());
     EXPECT_EQ(SetupComplete, GetInstallState());
 }
 
-// A failure at each of the four steps, after the step did its work: everything this install did
-// is undone, in the same folder as an earlier installation and in another, and the earlier
-// installation is exactly as it was and still counts as installed.
+// A failure at each step, after the step did its work: everything this install did is undone, in
+// the same folder as an earlier installation and in another, and the earlier installation is
+// exactly as it was and still counts as installed: its entry's values byte for byte, those of
+// types and names the launcher never writes included, and the keys beside its record.
 TEST_F(InstallPlanRun, AFailureAtEachStepUndoesTheInstallAndKeepsThePreviousOne) {
     for (const char *folder : {kDefaultFolder, kOtherFolder})
-        for (int step = StepDataFile; step < kInstallSteps; ++step) {
+        for (int step = StepDataCopy; step < kInstallSteps; ++step) {
             SCOPED_TRACE(std::string(folder) + ", step " + std::to_string(step));
             ResetTitleState();
             ASSERT_TRUE(Install(kDefaultFolder).installed);
             // Contents that differ from the disc's, so that a replaced file would show.
             ASSERT_TRUE(WriteWholeFile(std::string(kDefaultFolder) + "\\BRINDMOR.QKT", "working"));
             ASSERT_TRUE(WriteWholeFile(std::string(kDefaultFolder) + "\\brindd95.exe", "old"));
+            const char expand[] = "%SystemDrive%\\TWL\\BRINDMOR\\brindd95.exe";
+            ASSERT_TRUE(SetRegistryValue(UNINSTALL_KEY, "UninstallString", REG_EXPAND_SZ, expand,
+                                         sizeof expand));
+            const BYTE foreign[] = {0, 1, 2, 0xFF};
+            ASSERT_TRUE(SetRegistryValue(UNINSTALL_KEY, "Comments", REG_BINARY, foreign, 4));
+            ASSERT_TRUE(
+                WritePrivateProfileStringA("Brindlemoor", "Other", "kept", IniPath().c_str()));
             const Machine before = Snapshot();
             gProgress.clear();
 
@@ -341,13 +372,38 @@ TEST_F(InstallPlanRun, AFailureAtEachStepUndoesTheInstallAndKeepsThePreviousOne)
 }
 
 // Without an earlier installation, a failure at the entry's step leaves no key, not even one
-// that holds one value.
-TEST_F(InstallPlanRun, AFailureAtTheEntryLeavesNoKeyAndNoRecord) {
-    const InstallOutcome outcome = Install(kDefaultFolder, Facts(), FailingAt(StepEntry));
+// that holds one value; one at the record's leaves no key of ours in BRINDMOR.INI, and what
+// others keep in the title's section stays.
+TEST_F(InstallPlanRun, AFailureWithoutAnEarlierInstallationLeavesOnlyWhatOthersKept) {
+    InstallOutcome outcome = Install(kDefaultFolder, Facts(), FailingAt(StepEntry));
     EXPECT_FALSE(outcome.installed);
     ExpectNothingInstalled(kDefaultFolder);
     EXPECT_FALSE(FileExists(IniPath()));
     EXPECT_EQ(SetupRequired, GetInstallState());
+
+    ASSERT_TRUE(WritePrivateProfileStringA("Brindlemoor", "Other", "kept", IniPath().c_str()));
+    gProgress.clear();
+    outcome = Install(kDefaultFolder, Facts(), FailingAt(StepRecord));
+    EXPECT_FALSE(outcome.installed);
+    EXPECT_FALSE(FolderExists("C:\\TWL"));
+    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+    EXPECT_EQ(std::vector<std::string>({"Other=kept"}), IniEntries("Brindlemoor"));
+    EXPECT_EQ(SetupRequired, GetInstallState());
+}
+
+// A write refused for want of access is told apart from every other failure: here the record's
+// (a folder where BRINDMOR.INI should be refuses the profile call with access denied), after the
+// files and the entry were in place; everything is undone all the same.
+TEST_F(InstallPlanRun, TheOutcomeSaysWhenAccessWasDenied) {
+    ASSERT_TRUE(CreateDirectoryA(IniPath().c_str(), NULL));
+    const InstallOutcome outcome = Install(kDefaultFolder);
+    RemoveDirectoryA(IniPath().c_str());
+    EXPECT_FALSE(outcome.installed);
+    EXPECT_EQ(StepRecord, outcome.failedStep);
+    EXPECT_TRUE(outcome.accessDenied);
+    EXPECT_FALSE(FileExists(std::string(kDefaultFolder) + "\\brindd95.exe"));
+    EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+    EXPECT_FALSE(FolderExists("C:\\TWL"));
 }
 
 TEST_F(InstallPlanRun, WinesProgramListShowsTheTitleAfterAnInstall) {

@@ -453,3 +453,32 @@ TEST(SelfDeleteFiles, NamesOtherFilesHoldArePassedOverNeverOverwritten) {
     EXPECT_FALSE(FileExists(folder + "\\untA.TMP"));
     DeleteTree("C:\\TWL");
 }
+
+// Folders named with letters outside ASCII: the batch's lines are written in the code page the
+// command interpreter reads a batch in (the OEM one, not the ANSI one the paths are in), so a
+// German "Übung" or a French "Café" folder is removed whole. A folder whose name that page cannot
+// hold is refused by Setup: never installed, so never stranded.
+TEST_F(UninstallFiles, FoldersNamedOutsideAsciiAreRemovedWhole) {
+    if (GetACP() != 1252 || (GetOEMCP() != 437 && GetOEMCP() != 850))
+        GTEST_SKIP() << "the rows are written for the western code pages 1252 and 437 or 850";
+    for (const std::string folder : {"C:\\TWL\\\xDC"
+                                     "bung",
+                                     "C:\\TWL\\Caf\xE9"}) {
+        SCOPED_TRACE(folder);
+        ResetTitleState();
+        ASSERT_TRUE(InstallInto(folder.c_str()));
+        const std::string uninstaller = folder + "\\brindd95.exe";
+        ASSERT_TRUE(FileExists(uninstaller));
+        RemoveWithYes(uninstaller);
+        WaitForSelfDeletion(uninstaller);
+        EXPECT_FALSE(FolderExists(folder));
+        EXPECT_FALSE(FolderExists("C:\\TWL"));
+        EXPECT_FALSE(FileExists(IniPath()));
+        EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
+        EXPECT_TRUE(TemporaryBatchFiles().empty());
+    }
+    ResetTitleState();
+    EXPECT_FALSE(InstallInto("C:\\TWL\\\x8C"
+                             "uvre")); // "Œ": in neither OEM page
+    EXPECT_FALSE(FolderExists("C:\\TWL"));
+}
