@@ -1,7 +1,8 @@
 // Times what a person waits for: the launcher from start to its first painted window (beside a
 // minimal dialog program started the same way), and the uninstaller from start to its question and
 // from Yes to the folder gone.
-//   SESSION_TIMING.EXE launch LAUNCHER MINIMAL RUNS     prints "launcher_ms minimal_ms" medians
+//   SESSION_TIMING.EXE launch LAUNCHER MINIMAL RUNS     prints "launcher_ms minimal_ms ratio": the
+//                                                       medians, and the median of each run's ratio
 //   SESSION_TIMING.EXE uninstall UNINSTALLER RUNS       prints "question_ms uninstall_ms" medians
 #include <windows.h>
 
@@ -93,13 +94,16 @@ UninstallTimes TimeUninstall(const std::string &uninstaller) {
 int main(int argc, char **argv) {
     if (argc >= 5 && std::string(argv[1]) == "launch") {
         int runs = std::atoi(argv[4]);
-        std::vector<double> launcher, minimal;
+        std::vector<double> launcher, minimal, ratios;
         for (int i = 0; i < runs; ++i) {
             ResetTitleState();
             launcher.push_back(TimeToWindow(argv[2], "E:\\", "TWL_AUTORUN"));
             minimal.push_back(TimeToWindow(argv[3], "E:\\", "#32770"));
+            // Each pair is started back to back: its ratio is little moved by the machine's load.
+            if (launcher.back() > 0 && minimal.back() > 0)
+                ratios.push_back(launcher.back() / minimal.back());
         }
-        std::printf("%.1f %.1f\n", Median(launcher), Median(minimal));
+        std::printf("%.1f %.1f %.2f\n", Median(launcher), Median(minimal), Median(ratios));
         return 0;
     }
     if (argc >= 4 && std::string(argv[1]) == "uninstall") {

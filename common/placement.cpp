@@ -2,9 +2,11 @@
 #include "placement.h"
 
 namespace {
-// Left/top bound first, so a window larger than the area meets its near edge.
+// Left/top bound first, so a window whose centred place lies before the area meets its near
+// edge. A window larger than the area always meets its near edge: meeting the far edge would put
+// its caption (or its left side with the window menu) off the screen, out of the user's reach.
 long Clamp(long pos, long size, long areaStart, long areaSize) {
-    if (pos < areaStart)
+    if (pos < areaStart || size > areaSize)
         return areaStart;
     if (pos + size > areaStart + areaSize)
         return areaStart + areaSize - size;

@@ -22,6 +22,16 @@ bool SystemFilePath(const char *name, char *dst, size_t capacity);
 // there or the path does not fit. Release it with FreeLibrary.
 HMODULE LoadSystemLibrary(const char *name);
 
+// The function `name` of the system's DLL `dll`: the DLL the process already holds, or else the
+// one in the system directory, loaded on first use and kept for the process's life (so that a
+// program loads a DLL only when a command needs it). NULL when the system has no such DLL or
+// function.
+FARPROC SystemFunction(const char *dll, const char *name);
+
+template <typename Call> Call SystemCall(const char *dll, const char *name) {
+    return reinterpret_cast<Call>(reinterpret_cast<void *>(SystemFunction(dll, name)));
+}
+
 // Keeps every later DLL load of this process, the system's own included, to the system directory
 // where the system offers that (Windows 8 on, 7 and Vista with their update), or at least out of
 // the current folder (XP SP1 on); nothing on older systems. Called first thing at start-up.

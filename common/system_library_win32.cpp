@@ -27,6 +27,13 @@ HMODULE LoadSystemLibrary(const char *name) {
     return SystemFilePath(name, path, sizeof path) ? LoadLibraryA(path) : NULL;
 }
 
+FARPROC SystemFunction(const char *dll, const char *name) {
+    HMODULE module = GetModuleHandleA(dll);
+    if (module == NULL)
+        module = LoadSystemLibrary(dll);
+    return module != NULL ? GetProcAddress(module, name) : NULL;
+}
+
 void RestrictDllSearch() {
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     SetDefaultDirectories restrict =

@@ -7,6 +7,7 @@
 #include "../core/language_choice.h"
 #include "../core/language_setting.h"
 #include "../resources/resource_ids.h"
+#include "elevated_install.h"
 #include "launcher_class.h"
 
 static_assert(LANG_TITLE == kTitleOffset, "the message boxes take the title from its offset");
@@ -22,10 +23,32 @@ static BOOL BringForward(const char *className, const char *title) {
     return TRUE;
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+// The shipped launcher sets none of these; test builds (tools/standins/launcher_seams) compile
+// this file with a switch that sets one.
+static LaunchOptions TestBuildOptions() {
+    LaunchOptions options = {};
+#if defined(TEST_PAUSE_PER_CHUNK)
+    options.pausePerChunk = TEST_PAUSE_PER_CHUNK;
+#endif
+#if defined(TEST_RIGHTS_ASK) // Vista or later, an administrator's split token, not elevated
+    options.rightsGiven = true;
+    options.rights = RightsFacts{true, true, ElevationKind::Limited, false, true};
+#elif defined(TEST_RIGHTS_IMPOSSIBLE) // a standard user while UAC is off
+    options.rightsGiven = true;
+    options.rights = RightsFacts{true, true, ElevationKind::Default, false, false};
+#endif
+    return options;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     RestrictDllSearch(); // before anything loads a DLL
     const unsigned base = SelectLanguageBase(instance);
     SetStringSource(instance, base, LANGID(DialogLanguageOfBase(base)));
+    const LaunchOptions options = TestBuildOptions();
+    // The launcher started elevated by another one: it installs and ends, with no window of its
+    // own and no hand-off or single-instance test (the launcher that started it is running).
+    if (IsElevatedRequest(commandLine))
+        return RunElevatedInstall(instance, commandLine, options.pausePerChunk);
     if (RunRegisteredProgram(instance, IDS_MAKER, IDS_PRODUCT, IDS_AUTORUN_VALUE))
         return 0;
 
@@ -39,6 +62,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
 
-    RunMainDialog(instance);
+    RunMainDialog(instance, options);
     return 0;
 }

@@ -23,9 +23,15 @@ static ATOM RegisterLauncherClass(HINSTANCE instance) {
     return RegisterClassExA(&wc);
 }
 
-INT_PTR RunMainDialog(HINSTANCE instance) {
+INT_PTR RunMainDialog(HINSTANCE instance, const LaunchOptions &options) {
     if (RegisterLauncherClass(instance) == 0)
         return 0;
     MainDialogState state = {};
-    return RunLangDialog(instance, IDD_MAIN, NULL, MainDlgProc, reinterpret_cast<LPARAM>(&state));
+    state.options = options;
+    const INT_PTR result =
+        RunLangDialog(instance, IDD_MAIN, NULL, MainDlgProc, reinterpret_cast<LPARAM>(&state));
+    // The window cannot end during an install, but should the system take it away all the same,
+    // the process must not end under the install: it finishes whole or undone first.
+    FinishInstallWorker(&state.install);
+    return result;
 }

@@ -58,6 +58,23 @@ MainLayoutMoves PlanMainLayout(long width, long height, InstallState state,
     return moves;
 }
 
+StatusBelowPicture PlanStatusBelowPicture(long height, InstallState state,
+                                          const MainLayoutFacts &facts) {
+    StatusBelowPicture below = {};
+    if (state != SetupOptional)
+        return below;
+    // The gaps of the layouts with a status line: half the template's gap under the Setup
+    // button above it, and the template's distance from its top to Play's top down to the row.
+    const long half = (facts.dialog.bottom - facts.setup.bottom) / 2;
+    const long statusTop = height + half;
+    below.needed = true;
+    below.status = MoveTo(facts.status.left, statusTop, Width(facts.status), Height(facts.status));
+    const long rowTop = statusTop + (facts.play.top - facts.status.top);
+    const long rowTopNow = height + (facts.dialog.bottom - facts.row.bottom) / 2;
+    below.shift = rowTop > rowTopNow ? rowTop - rowTopNow : 0;
+    return below;
+}
+
 NarrowFit PlanNarrowFit(long height, const NarrowFitFacts &facts) {
     NarrowFit fit = {};
     fit.dialogWidth = facts.dialogWidth;

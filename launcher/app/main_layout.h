@@ -17,6 +17,7 @@ struct MainLayoutFacts {
     Box status; // control 1013; all zeros when it does not exist
     Box row;    // the row's left button (RowButtonId)
     Box help;   // control 3000
+    Box setup;  // control 1011 (the Setup button at its template place)
     Box dialog;
     bool statusVisible;
     long cxDlgFrame, cyDlgFrame, cyCaption;
@@ -34,6 +35,17 @@ int RowButtonId(InstallState state);
 // The layout for a picture of width x height in `state`.
 MainLayoutMoves PlanMainLayout(long width, long height, InstallState state,
                                const MainLayoutFacts &facts);
+
+// Where the status line goes when a failure must be shown in a layout that has no status line
+// under the picture (optional setup): below the picture, as far from it as in the layouts with a
+// status line, with the row moved down and the window grown by `shift` so that nothing overlaps.
+struct StatusBelowPicture {
+    bool needed; // false in the layouts that already have the status line there
+    ControlMove status;
+    long shift; // how far the row of buttons moves down and the window grows
+};
+StatusBelowPicture PlanStatusBelowPicture(long height, InstallState state,
+                                          const MainLayoutFacts &facts);
 
 // A picture narrower than the button row: what FitNarrowPicture reads (control 1's screen left
 // edge with the dialog at (0, 0); client rectangles; the dialog's current size).

@@ -6,6 +6,7 @@
 #include "../../common/command_quoting.h"
 #include "../../common/process.h"
 #include "../../common/string_source.h"
+#include "../../common/system_library.h"
 #include "../core/handoff.h"
 #include "../resources/resource_ids.h"
 #include "../syscheck/requirements.h"
@@ -37,8 +38,13 @@ BOOL ShowHelp(HWND mainDialog, UINT offset) {
     if (!ResolveDiscPath(stored, title, document, sizeof document))
         return FALSE;
 
+    // The shell's DLL is loaded only now: at start-up it would delay the first window.
+    typedef HINSTANCE(WINAPI * FindExecutableCall)(LPCSTR, LPCSTR, LPSTR);
+    const FindExecutableCall findExecutable =
+        SystemCall<FindExecutableCall>("shell32.dll", "FindExecutableA");
     char program[MAX_PATH] = "";
-    HINSTANCE found = FindExecutableA(document, NULL, program);
+    HINSTANCE found =
+        findExecutable != NULL ? findExecutable(document, NULL, program) : HINSTANCE(NULL);
     if (reinterpret_cast<INT_PTR>(found) <= 32) // no association, or no document
         return FALSE;
     char commandLine[2 * MAX_PATH + 8];

@@ -1,5 +1,5 @@
 // The main dialog's Setup command: the Setup dialog, then the install planned from facts gathered
-// afresh, carried out with its progress in the picture, and its outcome in the status line.
+// afresh, ready to be carried out with its progress in the picture, and its outcome's text.
 #include "setup_command.h"
 
 #include "../../common/lang_dialog.h"
@@ -7,18 +7,13 @@
 #include "../../common/string_source.h"
 #include "../../common/text.h"
 #include "../resources/resource_ids.h"
-#include "../setup/install.h"
+#include "../setup/drive_space.h"
 #include "../setup/install_facts.h"
 #include "../setup/install_folder.h"
-#include "../setup/install_outcome.h"
 #include "../setup/setup_dialog.h"
-#include "../syscheck/title_disc.h"
-#include "../ui/main_picture.h"
+#include "install_status.h"
 
-namespace {
-
-// Where the title's data file and uninstaller are read from.
-void TakeSources(const TitleLocation &title, InstallFacts *facts) {
+void TakeTitleSources(const TitleLocation &title, InstallFacts *facts) {
     facts->titleFound = title.drive != kTitleNotFound;
     char stored[256], name[256];
     LoadFixedString(IDS_DISC_DATA, stored, sizeof stored);
@@ -27,55 +22,49 @@ void TakeSources(const TitleLocation &title, InstallFacts *facts) {
     ResolveDiscFile(name, title, facts->uninstallerSource, sizeof facts->uninstallerSource);
 }
 
-void SendProgress(void *context, unsigned percent) {
-    SendMessageA(static_cast<HWND>(context), WM_INSTALLPROGRESS, percent, 0);
-}
-
-void ShowStatus(HWND mainDialog, UINT offset) {
-    SetDlgItemTextFromLang(mainDialog, IDC_STATUS, offset);
-}
-
-void PresentOutcome(HWND mainDialog, const InstallOutcome &outcome) {
-    const UINT text = InstallOutcomeText(outcome, IsNtFamily());
-    if (text == 0)
-        return; // the user gave up looking for the disc: nothing changed, nothing to say
-    ShowStatus(mainDialog, text);
-    if (outcome.installed) {
-        HWND play = GetDlgItem(mainDialog, IDC_PLAY);
-        EnableWindow(play, TRUE);
-        SetFocus(play);
-        return;
-    }
-    // Play keeps the state it had; the text shows also where the dialog hid its status line.
-    ShowWindow(GetDlgItem(mainDialog, IDC_STATUS), SW_SHOW);
-}
-
-} // namespace
-
-void RunSetupCommand(HWND mainDialog) {
+bool PrepareInstall(HWND mainDialog, const LaunchOptions &options, InstallWorker *worker,
+                    UINT *text) {
+    *text = 0;
+    RightsFacts rights = options.rights;
+    if (!options.rightsGiven)
+        GatherRightsFacts(&rights);
+    const RightsForSetup decision = DecideSetupRights(rights);
     // The dialog's own facts, for its space lines: the Setup dialog does not ask for the disc.
     InstallFacts shown = {};
-    TakeSources(LookForTitle(), &shown);
+    TakeTitleSources(LookForTitle(), &shown);
     GatherInstallFacts(&shown);
-    SetupDialogData setup = {&shown, "", {}};
+    SetupDialogData setup = {&shown, "", {}, decision == SetupAsksOnce};
     if (RunLangDialog(InstanceOf(mainDialog), IDD_SETUP, mainDialog, SetupDlgProc,
                       reinterpret_cast<LPARAM>(&setup)) == 0)
-        return;
+        return false;
     // The install's facts are read now, not before the dialog: while it was open the disc may have
     // gone, or an uninstaller may have removed the earlier installation the undo would restore.
     // The disc is asked for only now that the user wants to install.
     InstallFacts facts = {};
-    TakeSources(LocateTitle(mainDialog), &facts);
+    TakeTitleSources(LocateTitle(mainDialog), &facts);
     GatherInstallFacts(&facts);
     InstallChoice choice = {};
     // A folder that cannot be made canonical stays empty: the plan refuses it.
     MakeFolderCanonical(setup.folder, choice.folder, sizeof choice.folder);
-    const InstallPlan plan = PlanInstall(choice, facts);
-    if (plan.refusal == InstallAccepted) {
-        ShowStatus(mainDialog, LANG_COPYING);
-        InvalidateRect(mainDialog, NULL, FALSE);
-        UpdateWindow(mainDialog);
+    worker->plan = PlanInstall(choice, facts);
+    if (worker->plan.refusal != InstallAccepted) {
+        *text = InstallStatusText(InstallOutcome{false, worker->plan.refusal, kInstallSteps, false},
+                                  HandOffNone, IsNtFamily());
+        return false;
     }
-    const ProgressSink progress = {SendProgress, mainDialog};
-    PresentOutcome(mainDialog, CarryOutInstall(plan, progress));
+    if (decision == SetupRefused) {
+        *text = LANG_ELEVATION_IMPOSSIBLE;
+        return false;
+    }
+    // Refused before the prompt: the elevated launcher could not see the folder.
+    char root[4];
+    DriveRootOf(choice.folder, root, sizeof root);
+    if (decision == SetupAsksOnce && !SeenByElevatedLauncher(GetDriveTypeA(root))) {
+        *text = LANG_ELEVATION_NETWORK_DRIVE;
+        return false;
+    }
+    worker->dialog = mainDialog;
+    worker->handOff = decision == SetupAsksOnce;
+    worker->pausePerChunk = options.pausePerChunk;
+    return true;
 }

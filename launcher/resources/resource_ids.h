@@ -128,4 +128,9 @@
 #define TITLE_PUBLISHER "Tarnwell, Inc."
 #define TITLE_VERSION "1.0"
 
+/* Status-line texts of an install that needs an administrator's rights */
+#define LANG_ELEVATION_DECLINED (LANG_ADDED + 20)      /* the prompt was declined */
+#define LANG_ELEVATION_IMPOSSIBLE (LANG_ADDED + 21)    /* no way to the rights */
+#define LANG_ELEVATION_NETWORK_DRIVE (LANG_ADDED + 22) /* a folder it could not see */
+
 #endif

@@ -10,6 +10,7 @@
 #include "install_folder.h"
 #include "refused_chars.h"
 #include "space_lines.h"
+#include "typed_folder.h"
 
 namespace {
 const UINT kDriveListing = DDL_DRIVES | DDL_EXCLUSIVE;
@@ -83,10 +84,8 @@ void OnEditUpdate(HWND dialog) {
 void OnEditChange(HWND dialog, const BrowseDialogData &data) {
     char text[kTextCapacity] = "";
     GetDlgItemTextA(dialog, IDC_BROWSE_EDIT, text, sizeof text);
-    OFSTRUCT parsed = {};
-    parsed.cBytes = sizeof parsed;
-    const bool usable = OpenFile(text, &parsed, OF_PARSE) != HFILE_ERROR &&
-                        CheckInstallFolder(text, *data.facts) == InstallAccepted;
+    const bool usable = TypedFolderUsable(text, *data.facts);
+    // A misspelt folder is taken so that OK can say what is wrong with it.
     const bool misspelt = text[0] != '\0' && CheckFolderSpelling(text) != SpellingWhole;
     EnableWindow(GetDlgItem(dialog, IDOK), usable || misspelt ? TRUE : FALSE);
 }

@@ -12,7 +12,7 @@ uint64_t FileBytes(const char *path);
 BOOL OpenSourceFile(const char *path, SourceReader *reader);
 
 // Copies the opened source into a new file at copyPath (a stale one there is removed first),
-// sending the progress, under the wait cursor, and flushes it to the disk. The source is closed
+// sending the progress, and flushes it to the disk. The source is closed
 // afterwards. True when every byte arrived; otherwise no copy is left behind, and the thread's
 // last error is that of the open or the flush that failed (for a reader without a file, the
 // error its open left; NO_ERROR for a copy that failed part way, past both opens). A reader

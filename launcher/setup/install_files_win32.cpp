@@ -100,7 +100,6 @@ BOOL OpenSourceFile(const char *path, SourceReader *reader) {
 
 bool CopyToFile(SourceReader *reader, const char *copyPath, const ProgressSink &progress) {
     const DWORD openError = GetLastError(); // why a reader without a file has none
-    HCURSOR kept = SetCursor(LoadCursorA(NULL, MAKEINTRESOURCEA(32514))); // IDC_WAIT
     DeleteInstalledFile(copyPath); // a copy an interrupted install left
     DestinationWriter writer = {nullptr, 0, 0, nullptr, false};
     SetLastError(reader->handle != nullptr ? NO_ERROR : openError);
@@ -117,7 +116,6 @@ bool CopyToFile(SourceReader *reader, const char *copyPath, const ProgressSink &
     CloseSourceFile(reader);
     if (opened && !complete)
         DeleteFileA(copyPath); // a partial copy must not stay behind
-    SetCursor(kept);
     SetLastError(error);
     return complete;
 }

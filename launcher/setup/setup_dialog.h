@@ -10,6 +10,7 @@ struct SetupDialogData {
     const InstallFacts *facts;           // in: the data file's size and the names
     char folder[kInstallFolderCapacity]; // out: the install folder chosen
     DriveSpace space;                    // the folder's drive as last asked, for the space test
+    bool shield; // in: the Setup button asks for an administrator's rights, and shows the shield
 };
 
 // WM_INITDIALOG's lParam is the SetupDialogData. Ends with 1 (Setup) or 0 (Cancel).

@@ -10,6 +10,7 @@
 #include "browse_dialog.h"
 #include "chunked_copy.h"
 #include "drive_query.h"
+#include "shield_button.h"
 #include "space_lines.h"
 
 namespace {
@@ -61,6 +62,8 @@ BOOL InitSetupDialog(HWND dialog, LPARAM parameter) {
     GetDlgItemTextA(dialog, IDC_SETUP_FOLDER, data.folder, sizeof data.folder);
     ShowSpaceAvailable(dialog, data);
     ShowSpaceNeeded(dialog, data);
+    if (data.shield)
+        ShowShield(GetDlgItem(dialog, IDC_SETUP_START));
     CenterWindow(dialog, GetDesktopWindow());
     return TRUE;
 }

@@ -36,14 +36,16 @@ static BOOL IsColorDepthAtLeast(DWORD minimumColors) {
     return ColorDepthMeets(planes, bits, minimumColors);
 }
 
-typedef UINT(WINAPI *WaveOutCount)();
-typedef MMRESULT(WINAPI *WaveOutCaps)(UINT_PTR, LPWAVEOUTCAPSA, UINT);
+// The sound functions are reached when Play checks the machine: loading the multimedia DLL at
+// start-up would delay the launcher's first window.
+typedef UINT(WINAPI *WaveCountCall)();
+typedef MMRESULT(WINAPI *WaveCapsCall)(UINT_PTR, LPWAVEOUTCAPSA, UINT);
 
-static WaveDeviceFacts ReadWaveDevice(const void *context, unsigned device) {
-    WaveOutCaps readCaps = reinterpret_cast<WaveOutCaps>(const_cast<void *>(context));
+static WaveDeviceFacts ReadWaveDevice(const void *, unsigned device) {
     WAVEOUTCAPSA caps = {};
     WaveDeviceFacts facts = {false, 0, 0};
-    if (readCaps(device, &caps, sizeof caps) == MMSYSERR_NOERROR) {
+    const WaveCapsCall readCaps = SystemCall<WaveCapsCall>("winmm.dll", "waveOutGetDevCapsA");
+    if (readCaps != NULL && readCaps(device, &caps, sizeof caps) == MMSYSERR_NOERROR) {
         facts.capsRead = true;
         facts.support = caps.dwSupport;
         facts.formats = caps.dwFormats;
@@ -52,16 +54,13 @@ static WaveDeviceFacts ReadWaveDevice(const void *context, unsigned device) {
 }
 
 // Some asynchronous wave-out device supports every WAVE_FORMAT_ bit of the mask. The sound library
-// is not one of the system's known DLLs, so it is loaded from the system directory by its path,
-// never found beside the program; it stays loaded with the drivers it started.
+// is not one of the system's known DLLs: SystemCall loads it from the system directory by its
+// path, never found beside the program, and keeps it loaded with the drivers it started.
 static BOOL HasWaveOutDevice(DWORD formatMask) {
-    HMODULE winmm = LoadSystemLibrary("winmm.dll");
-    WaveOutCount count = ExportedFunction<WaveOutCount>(winmm, "waveOutGetNumDevs");
-    WaveOutCaps caps = ExportedFunction<WaveOutCaps>(winmm, "waveOutGetDevCapsA");
-    if (count == NULL || caps == NULL)
-        return FALSE; // no sound system: no sound card to play through
-    WaveDeviceList devices = {ReadWaveDevice, reinterpret_cast<const void *>(caps)};
-    return ChooseWaveDevice(devices, count(), formatMask) >= 0;
+    const WaveCountCall countDevices = SystemCall<WaveCountCall>("winmm.dll", "waveOutGetNumDevs");
+    const UINT count = countDevices != NULL ? countDevices() : 0; // no DLL: no sound card to use
+    WaveDeviceList devices = {ReadWaveDevice, NULL};
+    return ChooseWaveDevice(devices, count, formatMask) >= 0;
 }
 
 // Some drive a: to z: is a CD-ROM drive, with or without a disc.

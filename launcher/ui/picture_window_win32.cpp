@@ -5,15 +5,17 @@
 #include "palette_bitmap.h"
 
 void LoadMainPicture(HINSTANCE instance, bool withProgress, MainPicture *picture) {
-    *picture = MainPicture{NULL, NULL, 0, 0, NULL, 0, 0, 100, 0};
+    *picture = MainPicture{NULL, NULL, 0, 0, NULL, 0, 0, 100, 0, instance, withProgress};
     picture->picture = LoadPaletteBitmap(instance, IDB_PICTURE, &picture->palette, &picture->width,
                                          &picture->height);
-    if (!withProgress)
-        return;
+}
+
+static void LoadProgressPicture(MainPicture &picture) {
+    picture.progressWanted = false; // once: a picture that cannot be had is not asked for again
     HPALETTE unusedPalette = NULL;
     LONG unusedWidth = 0, unusedHeight = 0;
-    picture->progress =
-        LoadPaletteBitmap(instance, IDB_PROGRESS, &unusedPalette, &unusedWidth, &unusedHeight);
+    picture.progress = LoadPaletteBitmap(picture.module, IDB_PROGRESS, &unusedPalette, &unusedWidth,
+                                         &unusedHeight);
     // The progress picture is drawn through the colour picture's palette.
     if (unusedPalette != NULL)
         DeleteObject(unusedPalette);
@@ -40,6 +42,8 @@ BOOL OnPicturePaint(HWND window, MainPicture &picture) {
 BOOL OnInstallProgress(HWND window, MainPicture &picture, WPARAM percent) {
     if (int(percent) == picture.percent)
         return TRUE;
+    if (int(percent) != 100 && picture.progressWanted)
+        LoadProgressPicture(picture);
     // Only the rows that change colour are drawn again: the copy sends a message per chunk.
     const Box band = ChangedPictureRows(picture.percent, int(percent), picture.originX,
                                         picture.originY, picture.width, picture.height);

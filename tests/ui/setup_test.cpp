@@ -288,8 +288,8 @@ TEST_F(SetupUi, InstallFillsThePictureAndEndsReadyToPlay) {
     std::string status;
     if (setup != NULL && ControlEnabled(setup, IDC_SETUP_START)) {
         ClickButton(setup, IDC_SETUP_START);
-        // The launcher answers no messages while it copies, so only the screen is watched: until
-        // the whole picture is back after the black-and-white one was seen, or a minute passed.
+        // The screen is watched, as a user sees it: until the whole picture is back after the
+        // black-and-white one was seen, or a minute passed.
         bool sawBlackWhite = false;
         for (DWORD start = GetTickCount(); GetTickCount() - start < 60000;) {
             std::vector<unsigned> shown = PictureOnScreenNow(main_, kPictureWidth, kPictureHeight);

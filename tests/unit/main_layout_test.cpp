@@ -20,6 +20,7 @@ MainLayoutFacts FactsFor(InstallState state) {
     facts.status = kStatus;
     facts.row = RowButtonId(state) == 1 ? facts.play : kSetup;
     facts.help = kHelp;
+    facts.setup = kSetup;
     facts.dialog = kDialog;
     facts.statusVisible = false;
     facts.cxDlgFrame = kFrame;
@@ -112,6 +113,21 @@ TEST(MainDialogLayout, OptionalSetupLeavesSetupAtItsTemplatePlace) {
     ExpectMove(moves.help, 173, 382, 80, 23, "help");
     ExpectMove(moves.exit, 263, 382, 80, 23, "exit");
     EXPECT_FALSE(PlanPlayStretch(SetupOptional, kPlay, kExit, kSetup).move);
+}
+
+// An install failure in the optional-setup layout: the status line goes below the picture (6
+// pixels, half the gap under the Setup button), the row moves down to the status line's distance
+// from Play (27 pixels) and the window grows by as much; the other layouts have it there already.
+TEST(MainDialogLayout, FailureTextBelowThePictureInTheOptionalLayout) {
+    const StatusBelowPicture below =
+        PlanStatusBelowPicture(360, SetupOptional, FactsFor(SetupOptional));
+    EXPECT_TRUE(below.needed);
+    ExpectMove(below.status, 11, 366, 390, 15, "status");
+    const MainLayoutMoves moves = PlanMainLayout(427, 360, SetupOptional, FactsFor(SetupOptional));
+    EXPECT_EQ(366 + 27 - moves.row.y, below.shift); // the row was at 382: 11 pixels down
+    EXPECT_GE(moves.row.y + below.shift, 366 + 15); // below the status line, not over it
+    for (InstallState state : {SetupNone, SetupRequired, SetupComplete, SetupIncomplete})
+        EXPECT_FALSE(PlanStatusBelowPicture(360, state, FactsFor(state)).needed) << int(state);
 }
 
 // A picture narrower than the row: the dialog widens by twice the shortfall and the picture and

@@ -49,3 +49,40 @@ TEST(CenteredSpot, NoWorkAreaMeansTheWholeScreen) {
     Spot odd = CenteredSpot(Sized(5, 5), Box{0, 0, 10, 10}, none, 1024, 768);
     EXPECT_EQ(2, odd.x); // signed halving drops the remainder
 }
+
+// A window larger than the work area keeps its caption and left side on the screen: at 640 x 480
+// with a 28-pixel taskbar the main window (476 pixels tall, 496 in the optional-setup layout) would
+// otherwise meet the bottom edge with its caption above the screen.
+TEST(CenteredSpot, LargerThanTheWorkAreaMeetsItsNearEdge) {
+    const Box screen = {0, 0, 640, 480};
+    const struct {
+        const char *what;
+        Box work;
+        long w, h;
+        long x, y;
+    } rows[] = {
+        {"main window, taskbar at the bottom", {0, 0, 640, 452}, 437, 476, 101, 0},
+        {"optional-setup layout after a failure", {0, 0, 640, 452}, 437, 496, 101, 0},
+        {"taskbar at the top", {0, 28, 640, 480}, 437, 476, 101, 28},
+        {"exactly the area's height meets the far edge as before",
+         {0, 0, 640, 452},
+         437,
+         452,
+         101,
+         0},
+        {"one pixel shorter: moved up to the far edge", {0, 0, 640, 452}, 437, 451, 101, 1},
+        {"wider than an area narrowed by a taskbar on the right",
+         {0, 0, 600, 480},
+         620,
+         300,
+         0,
+         90},
+        {"wider, taskbar on the left", {40, 0, 640, 480}, 620, 300, 40, 90},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        const Spot spot = CenteredSpot(Sized(row.w, row.h), screen, row.work, 640, 480);
+        EXPECT_EQ(row.x, spot.x);
+        EXPECT_EQ(row.y, spot.y);
+    }
+}

@@ -6,8 +6,10 @@
 #include "common/string_source.h"
 #include "launcher/resources/resource_ids.h"
 #include "launcher/setup/drive_space.h"
+#include "launcher/setup/shield_button.h"
 #include "launcher/setup/space_lines.h"
 #include "tests/support/driver.h"
+#include "tests/support/shield_pixels.h"
 
 #include <ostream>
 #include <string>
@@ -167,9 +169,17 @@ TEST_P(DialogTexts, TheMainWindowsStatusLine) {
     // picture, which ends the visible line.
     const LONG width = PictureWidth();
     ASSERT_GT(width, 0);
-    const UINT shown[] = {LANG_SETUP_REQUIRED, LANG_SETUP_INCOMPLETE, LANG_COPYING,
-                          LANG_READY,          LANG_INSTALL_FAILED,   LANG_INSTALL_TOO_LARGE,
-                          LANG_INSTALL_DENIED, LANG_INSTALL_EARLIER};
+    const UINT shown[] = {LANG_SETUP_REQUIRED,
+                          LANG_SETUP_INCOMPLETE,
+                          LANG_COPYING,
+                          LANG_READY,
+                          LANG_INSTALL_FAILED,
+                          LANG_INSTALL_TOO_LARGE,
+                          LANG_INSTALL_DENIED,
+                          LANG_INSTALL_EARLIER,
+                          LANG_ELEVATION_DECLINED,
+                          LANG_ELEVATION_IMPOSSIBLE,
+                          LANG_ELEVATION_NETWORK_DRIVE};
     for (UINT offset : shown)
         ExpectFits(IDC_STATUS, Lang(offset), width);
 }
@@ -185,6 +195,26 @@ TEST_P(DialogTexts, TheSetupDialogsSpaceLines) {
                    sizeof line);
     for (UINT reason : {LANG_SPACE_SHORT, LANG_DATA_TOO_LARGE})
         ExpectFits(IDC_SETUP_NEEDED, line + Lang(reason), LONG_MAX);
+}
+
+// Where Setup asks for an administrator's rights, its button shows the shield beside the whole of
+// its text ("Installieren" in German), measured on the screen as the button draws itself.
+TEST_P(DialogTexts, TheSetupButtonsShieldLeavesItsTextWhole) {
+    Open(IDD_SETUP);
+    HWND button = GetDlgItem(dialog_, IDC_SETUP_START);
+    ASSERT_NE(nullptr, button);
+    ShowShield(button);
+    SetForegroundWindow(dialog_);
+    UpdateWindow(dialog_);
+    const ShieldButtonPixels read = ReadShieldButton(button);
+    ASSERT_TRUE(read.shieldFound);
+    const std::string text = WindowText(button);
+    EXPECT_GE(read.inkLeft, read.shield.right) << "\"" << text << "\" under the shield";
+    EXPECT_EQ(
+        InkWidth(reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)), text.c_str()),
+        read.inkRight - read.inkLeft + 1)
+        << "\"" << text << "\" is not shown whole";
+    EXPECT_LT(read.inkRight, read.width - 4) << "\"" << text << "\" runs into the frame";
 }
 
 // Each dialog with the texts the launcher puts in it (the About box's version line is short).
@@ -222,6 +252,13 @@ TEST_P(DialogTexts, EveryDialogShowsItsTextsWhole) {
             if (row.dialog == id)
                 SetDlgItemTextA(dialog_, row.control, Lang(row.offset).c_str());
         ExpectEveryTextWhole();
+        // Only the main window may be larger than the work area of 640 x 480 with a taskbar.
+        RECT frame;
+        GetWindowRect(dialog_, &frame);
+        if (id != IDD_MAIN) {
+            EXPECT_LE(frame.bottom - frame.top, 452);
+            EXPECT_LE(frame.right - frame.left, 640);
+        }
         DestroyWindow(dialog_);
         dialog_ = NULL;
     }
