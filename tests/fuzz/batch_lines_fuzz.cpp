@@ -44,7 +44,8 @@ std::string RmdirPath(const std::string &line) {
 }
 
 void CheckScript(const std::string &own, const std::string &folder, const std::string &pif,
-                 const std::string &batch, size_t limit, bool built, const BatchScript &script) {
+                 const std::string &batch, size_t limit, bool ntFamily, bool built,
+                 const BatchScript &script) {
     const size_t rootEnd = own.find('\\');
     if (!built) {
         if (script.count != 0)
@@ -76,7 +77,8 @@ void CheckScript(const std::string &own, const std::string &folder, const std::s
             __builtin_trap();
     }
     const int last = script.count - 1;
-    if (lines[0] != "@echo off" || lines[1] != "chdir " + Arg(own.substr(0, rootEnd + 1)) ||
+    const std::string chdir = ntFamily ? "chdir /d " : "chdir ";
+    if (lines[0] != "@echo off" || lines[1] != chdir + Arg(own.substr(0, rootEnd + 1)) ||
         lines[4] != "del " + Arg(own) || lines[5] != "if not exist " + Arg(own) + " goto gone" ||
         lines[10] != ":gone" || lines[last] != "del " + Arg(batch) ||
         (!pif.empty() && lines[last - 1] != "del " + Arg(pif)))
@@ -99,7 +101,8 @@ void CheckScript(const std::string &own, const std::string &folder, const std::s
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzInput input{data, size};
-    const size_t limit = (input.Byte() & 1) != 0 ? kCmdBatchLineLimit : kDosBatchLineLimit;
+    const bool ntFamily = (input.Byte() & 1) != 0;
+    const size_t limit = BatchLineLimit(ntFamily);
     const std::string own = input.Line();
     const std::string folder = input.Line();
     const std::string pif = input.Line();
@@ -113,9 +116,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     std::memset(script.get(), '#', sizeof *script); // leftovers from a previous run
     // One code page on both sides: the lines as built (the conversion has its own unit rows).
     const BatchInterpreter interpreter = {
-        limit, 1252, 1252, {nullptr, nullptr}, true, BatchPause::Ping, "C:\\W\\ping.exe"};
+        limit, 1252, 1252, {nullptr, nullptr}, ntFamily, BatchPause::Ping, "C:\\W\\ping.exe"};
     bool built = BuildSelfDeleteLines(ownText.get(), folderText.get(), 0, pifText.get(),
                                       batchText.get(), interpreter, script.get());
-    CheckScript(own, folder, pif, batch, limit, built, *script);
+    CheckScript(own, folder, pif, batch, limit, ntFamily, built, *script);
     return 0;
 }
