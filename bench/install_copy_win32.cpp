@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include "bench/bench_support.h"
 #include "common/string_source.h"
 #include "launcher/resources/resource_ids.h"
 #include "launcher/setup/install_files.h"
@@ -63,23 +64,6 @@ HWND MakePictureWindow(HMODULE launcher) {
                       int(picture.height), NULL, NULL, GetModuleHandleA(NULL), NULL);
     UpdateWindow(window);
     return window;
-}
-
-// A source of real (not sparse) bytes, so both copies read the same data from the disk.
-bool MakeSource(const std::string &path, DWORD mebibytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    static char block[1 << 20];
-    for (size_t i = 0; i < sizeof block; ++i)
-        block[i] = char(i * 131 + (i >> 11));
-    bool ok = true;
-    for (DWORD i = 0; i < mebibytes && ok; ++i) {
-        DWORD put = 0;
-        ok = WriteFile(file, block, sizeof block, &put, NULL) && put == sizeof block;
-    }
-    CloseHandle(file);
-    return ok;
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
@@ -194,7 +178,7 @@ int main(int argc, char **argv) {
 
     for (int i = 3; i < argc; ++i) {
         DWORD mebibytes = DWORD(std::strtoul(argv[i], NULL, 10));
-        if (!MakeSource(source, mebibytes)) {
+        if (!MakeRealBytes(source, mebibytes)) {
             std::fprintf(stderr, "cannot write %lu MiB source\n", (unsigned long)mebibytes);
             return 1;
         }

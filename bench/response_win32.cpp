@@ -6,6 +6,7 @@
 //   RESPONSE.EXE LAUNCHER DISC_FOLDER SIZE_MIB
 #include <windows.h>
 
+#include "bench/bench_support.h"
 #include "launcher/resources/resource_ids.h"
 #include "tests/support/driver.h"
 #include "tests/support/machine_state.h"
@@ -15,29 +16,6 @@
 #include <string>
 
 namespace {
-double Now() {
-    LARGE_INTEGER f, t;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) * 1000.0 / double(f.QuadPart);
-}
-
-bool MakeData(const std::string &path, DWORD mebibytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    static char block[1 << 20];
-    for (size_t i = 0; i < sizeof block; ++i)
-        block[i] = char(i * 131 + (i >> 11));
-    bool ok = true;
-    for (DWORD i = 0; i < mebibytes && ok; ++i) {
-        DWORD put = 0;
-        ok = WriteFile(file, block, sizeof block, &put, NULL) && put == sizeof block;
-    }
-    CloseHandle(file);
-    return ok;
-}
-
 struct Round {
     double worst = -1, install = -1;
     long rounds = 0;
@@ -60,14 +38,14 @@ Round Measure(const std::string &launcher) {
     }
     Settle(300);
     ClickButton(setup, IDC_SETUP_START);
-    const double start = Now();
+    const double start = NowMs();
     double worst = 0;
     for (;;) {
-        const double sent = Now();
+        const double sent = NowMs();
         DWORD_PTR result = 0;
         if (!SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 600000, &result))
             break;
-        const double took = Now() - sent;
+        const double took = NowMs() - sent;
         worst = took > worst ? took : worst;
         ++round.rounds;
         // Read without waiting: a window that does not answer is the case being measured.
@@ -77,11 +55,11 @@ Round Measure(const std::string &launcher) {
                             reinterpret_cast<LPARAM>(status), SMTO_NORMAL, 600000, &length);
         const std::string text = status;
         if (text == "Ready to Play!" || text.find("could not") != std::string::npos) {
-            round.install = (Now() - start) / 1000.0;
+            round.install = (NowMs() - start) / 1000.0;
             round.worst = text == "Ready to Play!" ? worst : -1;
             break;
         }
-        if (Now() - start > 600000)
+        if (NowMs() - start > 600000)
             break;
         Sleep(1);
     }
@@ -102,7 +80,7 @@ int main(int argc, char **argv) {
     const std::string data = std::string(argv[2]) + "\\data\\install.qkt", kept = data + ".kept";
     if (!MoveFileA(data.c_str(), kept.c_str()))
         return 1;
-    const bool made = MakeData(data, DWORD(std::strtoul(argv[3], NULL, 10)));
+    const bool made = MakeRealBytes(data, DWORD(std::strtoul(argv[3], NULL, 10)));
     const Round round = made ? Measure(argv[1]) : Round{};
     DeleteFileA(data.c_str());
     MoveFileA(kept.c_str(), data.c_str());

@@ -6,6 +6,7 @@
 //   SESSION_TIMING.EXE uninstall UNINSTALLER RUNS       prints "question_ms uninstall_ms" medians
 #include <windows.h>
 
+#include "bench/bench_support.h"
 #include "tests/support/driver.h"
 #include "tests/support/machine_state.h"
 
@@ -16,13 +17,6 @@
 #include <vector>
 
 namespace {
-double Now() {
-    LARGE_INTEGER f, t;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) * 1000.0 / double(f.QuadPart);
-}
-
 double Median(std::vector<double> v) {
     if (v.empty())
         return -1;
@@ -32,12 +26,12 @@ double Median(std::vector<double> v) {
 
 // From CreateProcess until the program's window is visible and it has gone idle (first paint done).
 double TimeToWindow(const std::string &command, const char *folder, const char *className) {
-    double start = Now();
+    double start = NowMs();
     Process p = StartProcess(command, folder); // waits for input idle
     HWND window = WaitForTopWindow(className, NULL, p.id, 20000);
     if (window != NULL)
         UpdateWindow(window);
-    double took = window != NULL ? Now() - start : -1;
+    double took = window != NULL ? NowMs() - start : -1;
     if (window != NULL)
         PostMessageA(window, WM_CLOSE, 0, 0);
     if (!WaitForExit(p, 5000))
@@ -66,7 +60,7 @@ struct UninstallTimes {
 UninstallTimes TimeUninstall(const std::string &uninstaller) {
     UninstallTimes times;
     InstallForRemoval(uninstaller);
-    double started = Now();
+    double started = NowMs();
     Process p = StartProcess("C:\\TWL\\BRINDMOR\\brindd95.exe", "C:\\");
     HWND confirm = WaitForTopWindow("#32770", "Brindlemoor", p.id, 20000);
     if (confirm == NULL) {
@@ -74,17 +68,17 @@ UninstallTimes TimeUninstall(const std::string &uninstaller) {
         return times;
     }
     UpdateWindow(confirm);
-    times.question = Now() - started;
-    double start = Now();
+    times.question = NowMs() - started;
+    double start = NowMs();
     ClickButton(confirm, 1002);
     while (FolderExists("C:\\TWL\\BRINDMOR")) {
-        if (Now() - start > 30000) {
+        if (NowMs() - start > 30000) {
             EndProcess(p);
             return times;
         }
         Sleep(5);
     }
-    times.removal = Now() - start;
+    times.removal = NowMs() - start;
     WaitForExit(p, 5000);
     EndProcess(p);
     return times;

@@ -206,26 +206,25 @@ RECT ClientRectOnScreen(HWND window) {
     return rect;
 }
 
-std::vector<unsigned> CapturePixels(const RECT &area) {
-    int w = area.right - area.left, h = area.bottom - area.top;
+std::vector<unsigned> DrawnPixels(int width, int height, const std::function<void(HDC)> &draw) {
     std::vector<unsigned> pixels;
-    if (w <= 0 || h <= 0)
+    if (width <= 0 || height <= 0)
         return pixels;
     HDC screen = GetDC(NULL);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void *bits = NULL;
     HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
     HGDIOBJ old = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
+    draw(memory);
     GdiFlush();
     const unsigned *p = static_cast<const unsigned *>(bits);
-    pixels.assign(p, p + size_t(w) * size_t(h));
+    pixels.assign(p, p + size_t(width) * size_t(height));
     for (unsigned &px : pixels)
         px &= 0x00FFFFFF;
     SelectObject(memory, old);
@@ -233,6 +232,15 @@ std::vector<unsigned> CapturePixels(const RECT &area) {
     DeleteDC(memory);
     ReleaseDC(NULL, screen);
     return pixels;
+}
+
+std::vector<unsigned> CapturePixels(const RECT &area) {
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    return DrawnPixels(w, h, [&](HDC memory) {
+        HDC screen = GetDC(NULL);
+        BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
+        ReleaseDC(NULL, screen);
+    });
 }
 
 std::vector<unsigned> CaptureSettledPixels(const RECT &area) {

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,9 @@ void Settle(DWORD milliseconds = 300);
 // Client rectangle of a window in screen coordinates.
 RECT ClientRectOnScreen(HWND window);
 // The screen's pixels in a rectangle, as 0x00RRGGBB values, row by row.
+// Pixels (0x00RRGGBB, rows top down) of a width x height picture that `draw` paints into a
+// 32-bit memory context; empty when either size is not positive.
+std::vector<unsigned> DrawnPixels(int width, int height, const std::function<void(HDC)> &draw);
 std::vector<unsigned> CapturePixels(const RECT &area);
 // The same once the screen there has settled: Wine draws into a window's surface and puts it on
 // the X server later, when the drawing process next waits for messages, so a capture right after

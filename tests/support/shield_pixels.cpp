@@ -7,37 +7,11 @@
 #include "tests/support/driver.h"
 
 namespace {
-// Pixels (0x00RRGGBB) of a width x height picture drawn by `draw` into a memory context.
-std::vector<unsigned> Drawn(int width, int height, const std::function<void(HDC)> &draw) {
-    HDC screen = GetDC(NULL);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = NULL;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    HGDIOBJ old = SelectObject(memory, dib);
-    draw(memory);
-    GdiFlush();
-    const unsigned *p = static_cast<const unsigned *>(bits);
-    std::vector<unsigned> pixels(p, p + size_t(width) * size_t(height));
-    for (unsigned &px : pixels)
-        px &= 0x00FFFFFF;
-    SelectObject(memory, old);
-    DeleteObject(dib);
-    DeleteDC(memory);
-    ReleaseDC(NULL, screen);
-    return pixels;
-}
-
 // The system's small shield as it looks on a button's face.
 std::vector<unsigned> ShieldOnAFace(int size) {
     HICON shield = static_cast<HICON>(
         LoadImageA(NULL, MAKEINTRESOURCEA(32518), IMAGE_ICON, size, size, LR_SHARED));
-    return Drawn(size, size, [&](HDC context) {
+    return DrawnPixels(size, size, [&](HDC context) {
         RECT all = {0, 0, size, size};
         FillRect(context, &all, GetSysColorBrush(COLOR_BTNFACE));
         DrawIconEx(context, 0, 0, shield, size, size, 0, NULL, DI_NORMAL);
@@ -83,7 +57,7 @@ ShieldButtonPixels ReadShieldButton(HWND button) {
 
 int InkWidth(HFONT font, const char *text) {
     const int width = 400, height = 40;
-    const std::vector<unsigned> pixels = Drawn(width, height, [&](HDC context) {
+    const std::vector<unsigned> pixels = DrawnPixels(width, height, [&](HDC context) {
         RECT all = {0, 0, width, height};
         FillRect(context, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         HGDIOBJ old = SelectObject(context, font);

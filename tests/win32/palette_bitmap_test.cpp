@@ -9,28 +9,9 @@
 namespace {
 // Draws `height` rows of the bitmap at (0, 0) of a 32-bit DIB and returns its pixels.
 std::vector<unsigned> Render(HBITMAP bitmap, HPALETTE palette, int width, int height) {
-    HDC screen = GetDC(NULL);
-    HDC target = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = NULL;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    HGDIOBJ old = SelectObject(target, dib);
-    EXPECT_TRUE(DrawPaletteBitmap(target, bitmap, palette, 0, 0, 0, 0, width, height));
-    GdiFlush();
-    const unsigned *p = static_cast<const unsigned *>(bits);
-    std::vector<unsigned> pixels(p, p + size_t(width) * size_t(height));
-    for (unsigned &px : pixels)
-        px &= 0x00FFFFFF;
-    SelectObject(target, old);
-    DeleteObject(dib);
-    DeleteDC(target);
-    ReleaseDC(NULL, screen);
-    return pixels;
+    return DrawnPixels(width, height, [&](HDC target) {
+        EXPECT_TRUE(DrawPaletteBitmap(target, bitmap, palette, 0, 0, 0, 0, width, height));
+    });
 }
 
 class PaletteBitmapTest : public ::testing::Test {
