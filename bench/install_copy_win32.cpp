@@ -8,6 +8,7 @@
 
 #include "bench/bench_support.h"
 #include "common/string_source.h"
+#include "launcher/app/progress_post.h"
 #include "launcher/resources/resource_ids.h"
 #include "launcher/setup/install_files.h"
 
@@ -20,12 +21,14 @@
 namespace {
 long gProgressMessages = 0;
 MainPicture gPicture;
+ProgressPost gProgress;
 
 // The main dialog's picture handling, on a plain window of the picture's size.
 LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INSTALLPROGRESS:
         ++gProgressMessages;
+        ProgressTaken(&gProgress, lParam);
         return OnInstallProgress(window, gPicture, wParam);
     case WM_PAINT:
         return OnPicturePaint(window, gPicture);
@@ -36,8 +39,10 @@ LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 // Takes the progress without painting anything, to tell the copy's own cost from the picture's.
 LRESULT CALLBACK QuietProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INSTALLPROGRESS)
+    if (message == WM_INSTALLPROGRESS) {
+        ProgressTaken(&gProgress, lParam);
         return TRUE;
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -72,13 +77,8 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
 }
 
-void SendProgress(void *window, unsigned percent) {
-    SendMessageA(static_cast<HWND>(window), WM_INSTALLPROGRESS, percent, 0);
-}
-
 struct CopyJob {
     std::string source, copy, target, kept;
-    HWND window;
     bool ok;
 };
 
@@ -87,20 +87,21 @@ DWORD WINAPI CopyThread(LPVOID parameter) {
     SourceReader reader = {nullptr, 0};
     bool keptAside = false;
     job.ok = OpenSourceFile(job.source.c_str(), &reader) &&
-             CopyToFile(&reader, job.copy.c_str(), ProgressSink{SendProgress, job.window}) &&
+             CopyToFile(&reader, job.copy.c_str(), ProgressSink{PostProgress, &gProgress}) &&
              KeepAside(job.target.c_str(), job.kept.c_str(), &keptAside) &&
              MoveIn(job.copy.c_str(), job.target.c_str());
     return 0;
 }
 
 // What the install does with the data file, as the launcher does it: the copy beside its place
-// and the move into it on a thread of their own, each percentage sent to the window on this
+// and the move into it on a thread of their own, each percentage posted to the window on this
 // thread, which takes its messages meanwhile.
 double TimeInstallCopy(const std::string &source, const std::string &target, HWND window,
                        long *repaints, long *messages) {
     long paintedBefore = gPicture.repaints;
     gProgressMessages = 0;
-    CopyJob job = {source, target + "~", target, target + "#", window, false};
+    CopyJob job = {source, target + "~", target, target + "#", false};
+    OpenProgressPost(&gProgress, window, 0);
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     DWORD id = 0;
@@ -114,6 +115,7 @@ double TimeInstallCopy(const std::string &source, const std::string &target, HWN
     QueryPerformanceCounter(&end);
     if (thread != NULL)
         CloseHandle(thread);
+    CloseProgressPost(&gProgress);
     const bool ok = job.ok;
     *repaints = gPicture.repaints - paintedBefore;
     *messages = gProgressMessages;

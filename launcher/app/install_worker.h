@@ -6,6 +6,7 @@
 
 #include "../setup/install.h"
 #include "elevation.h"
+#include "progress_post.h"
 
 // Posted by the install's thread to the main dialog once the install has ended, whole or undone:
 // the outcome is then in the worker, and the thread is about to end.
@@ -18,6 +19,7 @@ struct InstallWorker {
     InstallPlan plan;
     bool handOff;           // an elevated launcher installs, and this thread waits for it
     DWORD pausePerChunk;    // test builds only: milliseconds waited after each progress message
+    ProgressPost progress;  // each chunk's percentage on its way to the dialog
     InstallOutcome outcome; // written by the thread before it posts WM_INSTALLDONE
     HandOffResult handOffResult;
 };

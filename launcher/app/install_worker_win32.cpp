@@ -11,23 +11,13 @@
 #include "install_worker.h"
 
 #include "elevated_install.h"
-#include "../ui/main_picture.h"
 
 namespace {
-// Each percentage is handled by the window before the copy goes on, exactly as when the copy ran
-// on the window's own thread: SendMessage waits for the window procedure's answer.
-void SendProgress(void *context, unsigned percent) {
-    const InstallWorker &worker = *static_cast<const InstallWorker *>(context);
-    SendMessageA(worker.dialog, WM_INSTALLPROGRESS, percent, 0);
-    if (worker.pausePerChunk != 0)
-        Sleep(worker.pausePerChunk);
-}
-
 void RunInstall(InstallWorker &worker) {
     if (worker.handOff) {
         worker.outcome = HandOffInstall(worker.plan.folder, worker.dialog, &worker.handOffResult);
     } else {
-        const ProgressSink progress = {SendProgress, &worker};
+        const ProgressSink progress = {PostProgress, &worker.progress};
         worker.outcome = CarryOutInstall(worker.plan, progress);
         worker.handOffResult = HandOffNone;
     }
@@ -48,6 +38,7 @@ DWORD WINAPI InstallThread(LPVOID parameter) {
 void StartInstallWorker(InstallWorker *worker) {
     worker->outcome = InstallOutcome{false, worker->plan.refusal, kInstallSteps, false};
     worker->handOffResult = HandOffNone;
+    OpenProgressPost(&worker->progress, worker->dialog, worker->pausePerChunk);
     DWORD id = 0; // Windows 95 needs somewhere to put the thread's id
     worker->thread = CreateThread(NULL, 0, InstallThread, worker, 0, &id);
     if (worker->thread != NULL)
@@ -68,5 +59,6 @@ void FinishInstallWorker(InstallWorker *worker) {
         WaitForSingleObject(worker->thread, INFINITE);
         CloseHandle(worker->thread);
     }
+    CloseProgressPost(&worker->progress);
     worker->thread = NULL;
 }

@@ -370,6 +370,7 @@ static INT_PTR OnMessage(HWND dialog, MainDialogState &state, UINT message, WPAR
     case WM_PALETTECHANGED:
         return OnPaletteChanged(dialog, state.picture, reinterpret_cast<HWND>(wParam));
     case WM_INSTALLPROGRESS:
+        ProgressTaken(&state.install.progress, lParam);
         return OnInstallProgress(dialog, state.picture, wParam);
     case WM_INSTALLDONE:
         OnInstallDone(dialog, state);

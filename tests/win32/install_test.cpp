@@ -4,11 +4,13 @@
 
 #include "common/string_source.h"
 #include "common/text.h"
+#include "launcher/app/progress_post.h"
 #include "launcher/core/install_state.h"
 #include "launcher/resources/resource_ids.h"
 #include "launcher/setup/install.h"
 #include "launcher/setup/install_facts.h"
 #include "launcher/setup/folder_security.h"
+#include "launcher/ui/main_picture.h"
 #include "tests/support/driver.h"
 #include "tests/support/machine_state.h"
 
@@ -486,4 +488,43 @@ TEST_F(InstallPlanRun, WinesProgramListShowsTheTitleAfterAnInstall) {
     const bool wide = sizeof(void *) == 8;
     EXPECT_EQ(wide, inView(KEY_WOW64_64KEY));
     EXPECT_EQ(!wide, inView(KEY_WOW64_32KEY));
+}
+
+// The copy's thread posts each chunk's percentage, in order, and waits while the window has
+// kMaxUnhandledProgress of them in its queue: a window that falls behind holds the copy instead of
+// gathering one message per chunk of the whole file.
+TEST(ProgressPostTest, AWindowThatFallsBehindHoldsTheCopy) {
+    HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
+    ASSERT_NE(nullptr, window);
+    ProgressPost post = {};
+    ASSERT_TRUE(OpenProgressPost(&post, window, 0));
+    const unsigned kChunks = 100;
+    auto copy = [](LPVOID context) -> DWORD {
+        for (unsigned chunk = 0; chunk < kChunks; ++chunk)
+            PostProgress(context, chunk);
+        return 0;
+    };
+    HANDLE thread = CreateThread(NULL, 0, copy, &post, 0, NULL);
+    ASSERT_NE(nullptr, thread);
+    // This thread takes nothing yet: the copy stops with the queue full to the bound.
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(thread, 1000));
+    EXPECT_EQ(kMaxUnhandledProgress, post.unhandled);
+
+    std::vector<unsigned> taken;
+    MSG message;
+    for (DWORD start = GetTickCount(); taken.size() < kChunks && GetTickCount() - start < 30000;) {
+        if (!PeekMessageA(&message, window, WM_INSTALLPROGRESS, WM_INSTALLPROGRESS, PM_REMOVE)) {
+            Sleep(1);
+            continue;
+        }
+        ProgressTaken(&post, message.lParam);
+        taken.push_back(unsigned(message.wParam));
+    }
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 30000));
+    CloseHandle(thread);
+    CloseProgressPost(&post);
+    DestroyWindow(window);
+    ASSERT_EQ(kChunks, taken.size());
+    for (unsigned chunk = 0; chunk < kChunks; ++chunk)
+        EXPECT_EQ(chunk, taken[chunk]);
 }
