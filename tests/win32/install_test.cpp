@@ -493,18 +493,20 @@ TEST_F(InstallPlanRun, WinesProgramListShowsTheTitleAfterAnInstall) {
 // The copy's thread posts each chunk's percentage, in order, and waits while the window has
 // kMaxUnhandledProgress of them in its queue: a window that falls behind holds the copy instead of
 // gathering one message per chunk of the whole file.
+const unsigned kChunks = 100;
+
+DWORD WINAPI PostHundredChunks(LPVOID post) {
+    for (unsigned chunk = 0; chunk < kChunks; ++chunk)
+        PostProgress(post, chunk);
+    return 0;
+}
+
 TEST(ProgressPostTest, AWindowThatFallsBehindHoldsTheCopy) {
     HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
     ASSERT_NE(nullptr, window);
     ProgressPost post = {};
     ASSERT_TRUE(OpenProgressPost(&post, window, 0));
-    const unsigned kChunks = 100;
-    auto copy = [](LPVOID context) -> DWORD {
-        for (unsigned chunk = 0; chunk < kChunks; ++chunk)
-            PostProgress(context, chunk);
-        return 0;
-    };
-    HANDLE thread = CreateThread(NULL, 0, copy, &post, 0, NULL);
+    HANDLE thread = CreateThread(NULL, 0, PostHundredChunks, &post, 0, NULL);
     ASSERT_NE(nullptr, thread);
     // This thread takes nothing yet: the copy stops with the queue full to the bound.
     EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(thread, 1000));
