@@ -11,10 +11,11 @@
 
 // Security attributes for a folder to be created; `attributes` is NULL where the system keeps no
 // permissions (the 9x family) or cannot read the descriptor's text (NT 4.0 and older: the call is
-// looked up at run time), and the folder is then created as before.
+// looked up at run time), and the folder is then created as before. Filled in place, as
+// `attributes` points into the same struct.
 struct FolderSecurity {
     SECURITY_ATTRIBUTES *attributes;
     SECURITY_ATTRIBUTES storage;
 };
-FolderSecurity MakeFolderSecurity();
+void MakeFolderSecurity(FolderSecurity *security);
 void FreeFolderSecurity(FolderSecurity *security);

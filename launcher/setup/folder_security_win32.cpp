@@ -8,19 +8,18 @@ typedef BOOL(WINAPI *DescriptorFromText)(LPCSTR, DWORD, PSECURITY_DESCRIPTOR *, 
 const DWORD kDescriptorRevision = 1; // SDDL_REVISION_1
 } // namespace
 
-FolderSecurity MakeFolderSecurity() {
-    FolderSecurity security = {};
+void MakeFolderSecurity(FolderSecurity *security) {
+    *security = FolderSecurity{};
     DescriptorFromText convert = ExportedFunction<DescriptorFromText>(
         GetModuleHandleA("advapi32.dll"), "ConvertStringSecurityDescriptorToSecurityDescriptorA");
     PSECURITY_DESCRIPTOR descriptor = NULL;
     if (convert == NULL ||
         !convert(INSTALL_FOLDER_SECURITY, kDescriptorRevision, &descriptor, NULL))
-        return security;
-    security.storage.nLength = sizeof security.storage;
-    security.storage.lpSecurityDescriptor = descriptor;
-    security.storage.bInheritHandle = FALSE;
-    security.attributes = &security.storage;
-    return security;
+        return;
+    security->storage.nLength = sizeof security->storage;
+    security->storage.lpSecurityDescriptor = descriptor;
+    security->storage.bInheritHandle = FALSE;
+    security->attributes = &security->storage;
 }
 
 void FreeFolderSecurity(FolderSecurity *security) {

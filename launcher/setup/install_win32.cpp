@@ -36,7 +36,8 @@ bool CopyData(InstallRun &run) {
     if (OpenSourceFile(plan.dataSource, &source)) {
         // A folder made here is administrators' alone to change (folder_security.h); one that
         // existed keeps its permissions.
-        FolderSecurity security = MakeFolderSecurity();
+        FolderSecurity security;
+        MakeFolderSecurity(&security);
         for (size_t level = 0; level < plan.folderLevels; ++level) {
             char prefix[kInstallFolderCapacity];
             FolderLevel(plan, level, prefix, sizeof prefix);

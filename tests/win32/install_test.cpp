@@ -449,8 +449,9 @@ std::vector<std::string> Permissions(PSECURITY_DESCRIPTOR descriptor) {
 // system's own call made it from the text: Wine 8 does not keep a folder's permissions (a folder
 // made or set with them reads back with its defaults), so the folders themselves cannot show it.
 TEST_F(InstallPlanRun, OnlyAdministratorsMayChangeTheFoldersItMakes) {
-    FolderSecurity security = MakeFolderSecurity();
-    ASSERT_NE(nullptr, security.attributes);
+    FolderSecurity security;
+    MakeFolderSecurity(&security);
+    ASSERT_EQ(&security.storage, security.attributes);
     EXPECT_EQ(std::vector<std::string>(
                   {"P", "S-1-5-18 1f01ff 3", "S-1-5-32-544 1f01ff 3", "S-1-5-32-545 1200a9 3"}),
               Permissions(security.attributes->lpSecurityDescriptor));
