@@ -84,3 +84,10 @@ bool WaitUntilGone(const std::string &path, DWORD milliseconds) {
     }
     return true;
 }
+
+bool WaitForNoTemporaryBatch() {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 15000; Sleep(200))
+        if (TemporaryBatchFiles().empty())
+            return true;
+    return TemporaryBatchFiles().empty();
+}

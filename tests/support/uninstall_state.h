@@ -19,6 +19,8 @@ bool PrepareInstalledState();
 // temporary folder, where the uninstaller puts them, or in the Windows directory.
 std::vector<std::string> TemporaryBatchFiles();
 void DeleteTemporaryBatchFiles();
+// Waits up to 15 s for a self-deletion batch to delete itself; true once none is left.
+bool WaitForNoTemporaryBatch();
 
 // The confirmation dialog of the process (class #32770, caption "Brindlemoor"), waited for.
 HWND WaitForConfirmation(DWORD processId, DWORD milliseconds);

@@ -234,10 +234,7 @@ TEST_F(BadInputSetup, TheDeepestFolderTheBrowserTakesIsInstalledAndRemovedWhole)
     EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
     EXPECT_TRUE(WaitUntilGone(command, 15000)) << "the uninstaller stayed";
     EXPECT_TRUE(WaitUntilGone("C:\\TWL", 15000)) << "its folders stayed";
-    DWORD start = GetTickCount();
-    while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
-        Sleep(200);
-    EXPECT_TRUE(TemporaryBatchFiles().empty());
+    EXPECT_TRUE(WaitForNoTemporaryBatch());
 }
 
 // Setup run again over a working installation, from a disc whose data file has gone: the failure

@@ -22,17 +22,10 @@ class BadInputUninstall : public ::testing::Test {
         ASSERT_TRUE(PrepareInstalledState());
     }
     void TearDown() override {
-        WaitForNoBatch();
+        WaitForNoTemporaryBatch();
         DeleteTemporaryBatchFiles();
         DeleteTree(kElsewhere);
         ResetTitleState();
-    }
-    // The batch deletes the PIF and itself a moment after the uninstaller's exit.
-    static bool WaitForNoBatch() {
-        DWORD start = GetTickCount();
-        while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
-            Sleep(200);
-        return TemporaryBatchFiles().empty();
     }
     // Answers Yes and checks the uninstaller ended with 0.
     static void RunWithYes(const std::string &program) {
@@ -47,7 +40,7 @@ TEST_F(BadInputUninstall, ASecondRunAfterEverythingWentRemovesNothingElse) {
     ASSERT_TRUE(WriteWholeFile(kUserFile, "mine"));
     RunWithYes(INSTALLED_UNINSTALLER);
     ASSERT_TRUE(WaitUntilGone(INSTALL_FOLDER, 15000));
-    ASSERT_TRUE(WaitForNoBatch());
+    ASSERT_TRUE(WaitForNoTemporaryBatch());
     ASSERT_FALSE(FileExists(IniPath()));
 
     // Another title's record in the same file, and the uninstaller left behind once more.
@@ -56,7 +49,7 @@ TEST_F(BadInputUninstall, ASecondRunAfterEverythingWentRemovesNothingElse) {
     ASSERT_TRUE(CopyFileA(DistPath("BRINDDEL.EXE").c_str(), INSTALLED_UNINSTALLER, FALSE));
     RunWithYes(INSTALLED_UNINSTALLER);
     EXPECT_TRUE(WaitUntilGone(INSTALL_FOLDER, 15000)) << "the second run did not remove itself";
-    EXPECT_TRUE(WaitForNoBatch()) << "temporary files are left in the Windows directory";
+    EXPECT_TRUE(WaitForNoTemporaryBatch()) << "temporary files are left in the Windows directory";
     EXPECT_EQ("mine", ReadWholeFile(kUserFile));
     char other[260] = "";
     GetPrivateProfileStringA("Other Title", "Install", "", other, sizeof other, IniPath().c_str());
@@ -83,7 +76,7 @@ TEST_F(BadInputUninstall, ACopyInAnotherFolderRemovesOnlyItsOwnFolder) {
     EXPECT_FALSE(FileExists(std::string(kElsewhere) + "\\BRINDMOR.WRI"));
     EXPECT_TRUE(WaitUntilGone(copy, 15000));
     EXPECT_TRUE(WaitUntilGone(kElsewhere, 15000));
-    EXPECT_TRUE(WaitForNoBatch());
+    EXPECT_TRUE(WaitForNoTemporaryBatch());
     EXPECT_TRUE(FileExists(INSTALLED_UNINSTALLER));
     EXPECT_EQ("help in the install folder", ReadWholeFile(INSTALL_FOLDER "\\BRINDMOR.WRI"));
 }
@@ -96,7 +89,7 @@ TEST_F(BadInputUninstall, ARecordLongerThanItReadsNeverDeletesTheFileItsPrefixNa
     ASSERT_TRUE(
         WritePrivateProfileStringA("Brindlemoor", "Install", record.c_str(), IniPath().c_str()));
     RunWithYes(INSTALLED_UNINSTALLER);
-    EXPECT_TRUE(WaitForNoBatch());
+    EXPECT_TRUE(WaitForNoTemporaryBatch());
     EXPECT_EQ("the user's file", ReadWholeFile(prefix)) << "a file the record does not name went";
     EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
 }
@@ -119,7 +112,7 @@ TEST_F(BadInputUninstall, TheLongestRecordTheLauncherWritesIsStillRemoved) {
         EXPECT_FALSE(FileExists(IniPath()));
         EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
         EXPECT_TRUE(WaitUntilGone(uninstaller, 15000));
-        EXPECT_TRUE(WaitForNoBatch());
+        EXPECT_TRUE(WaitForNoTemporaryBatch());
         EXPECT_TRUE(FileExists(INSTALLED_UNINSTALLER)) << "another installation's uninstaller";
     }
 }

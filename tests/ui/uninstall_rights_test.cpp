@@ -31,9 +31,7 @@ class UninstallRights : public ::testing::Test {
     }
     void TearDown() override {
         StopProgmanDouble(&pm);
-        DWORD start = GetTickCount();
-        while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
-            Sleep(200);
+        WaitForNoTemporaryBatch();
         DeleteTemporaryBatchFiles();
         ResetTitleState();
     }

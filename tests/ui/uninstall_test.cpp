@@ -23,9 +23,7 @@ class Uninstall : public ::testing::Test {
     }
     void TearDown() override {
         EndProcess(process);
-        DWORD start = GetTickCount();
-        while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
-            Sleep(200);
+        WaitForNoTemporaryBatch();
         DeleteTemporaryBatchFiles();
         ResetTitleState();
     }
@@ -47,10 +45,7 @@ class Uninstall : public ::testing::Test {
         EXPECT_FALSE(FileExists(IniPath())) << "its only section went, so the file went";
         EXPECT_TRUE(WaitUntilGone(INSTALLED_UNINSTALLER, 15000));
         EXPECT_TRUE(WaitUntilGone(INSTALL_FOLDER, 15000));
-        DWORD start = GetTickCount();
-        while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
-            Sleep(200);
-        EXPECT_TRUE(TemporaryBatchFiles().empty()) << "the batch deletes the PIF and itself";
+        EXPECT_TRUE(WaitForNoTemporaryBatch()) << "the batch deletes the PIF and itself";
     }
 
     HWND StartDirectly() {

@@ -34,9 +34,7 @@ class ProgmanCleanup : public ::testing::Test {
     void TearDown() override {
         StopProgmanDouble(&pm);
         // The batch of a run must be done before the next test lays out its files.
-        DWORD start = GetTickCount();
-        while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
-            Sleep(200);
+        WaitForNoTemporaryBatch();
         DeleteTemporaryBatchFiles();
         ResetTitleState();
     }
@@ -210,9 +208,7 @@ TEST_F(ProgmanCleanup, TheTwoLanguageUninstallerSpeaksTheSettingsLanguage) {
         EXPECT_FALSE(FileExists(INSTALLED_DATA_FILE));
         EXPECT_FALSE(RegistryKeyExists(UNINSTALL_KEY));
         StopProgmanDouble(&pm);
-        DWORD start = GetTickCount();
-        while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
-            Sleep(200);
+        WaitForNoTemporaryBatch();
         ResetTitleState();
     }
 }

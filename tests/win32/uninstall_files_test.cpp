@@ -37,9 +37,7 @@ class UninstallFiles : public ::testing::Test {
         ASSERT_TRUE(PrepareInstalledState());
     }
     void TearDown() override {
-        DWORD start = GetTickCount();
-        while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
-            Sleep(200);
+        WaitForNoTemporaryBatch();
         DeleteTemporaryBatchFiles();
         SetFileAttributesA(INSTALL_FOLDER "\\BRINDMOR.WRI", FILE_ATTRIBUTE_NORMAL);
         ResetTitleState();
@@ -52,9 +50,7 @@ class UninstallFiles : public ::testing::Test {
     // Waits until the uninstaller's batch has run: the uninstaller and its temporary files gone.
     static void WaitForSelfDeletion(const std::string &uninstaller) {
         EXPECT_TRUE(WaitUntilGone(uninstaller, 15000)) << uninstaller;
-        DWORD start = GetTickCount();
-        while (!TemporaryBatchFiles().empty() && GetTickCount() - start < 15000)
-            Sleep(200);
+        WaitForNoTemporaryBatch();
     }
 };
 
